@@ -1,0 +1,137 @@
+#include "app/Application.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/Graphics.h"
+#include "platform/Files.h"
+#include "platform/MessageQueue.h"
+#include "platform/Window.h"
+
+namespace Corvane {
+
+CApplication* g_pApplication = nullptr;
+
+bool CutAtLastSeparator(char* path) {
+    // UTF-8 continuation bytes never equal a separator, so a plain byte search is safe.
+    char* separator = std::strrchr(path, '\\');
+    if (separator == nullptr) {
+        separator = std::strrchr(path, '/');
+    }
+    if (separator == nullptr) {
+        return false;
+    }
+    *separator = '\0';
+    return true;
+}
+
+CApplication::CApplication() {
+    g_pApplication = this;
+    ComputeBaseDirectory();
+    platform::SetCurrentDirectory(baseDirectory);
+}
+
+CApplication::~CApplication() {
+    ReleaseSubsystems();
+    delete window;
+    window = nullptr;
+    if (g_pApplication == this) {
+        g_pApplication = nullptr;
+    }
+}
+
+void CApplication::ComputeBaseDirectory() {
+    // The executable lies in a directory of its own; the data directories lie beside that directory.
+    char path[513];
+    platform::GetExecutablePath(path, sizeof(path));
+    CutAtLastSeparator(path);
+    CutAtLastSeparator(path);
+    std::strncpy(baseDirectory, path, sizeof(baseDirectory) - 1);
+    baseDirectory[sizeof(baseDirectory) - 1] = '\0';
+}
+
+void CApplication::SetWorkDirectory(const char* name) {
+    char path[1024];
+    if (name == nullptr) {
+        std::snprintf(path, sizeof(path), "%s", baseDirectory);
+    } else {
+        std::snprintf(path, sizeof(path), "%s/%s", baseDirectory, name);
+    }
+    platform::SetCurrentDirectory(path);
+}
+
+void CApplication::Quit() {
+    platform::GetMessageQueue().PostQuit(0);
+}
+
+bool CApplication::Create(const ProgramInstance* programInstance, int x, int y, int clientWidth,
+                          int clientHeight, const char* windowTitle, bool fullScreenMode) {
+    instance = programInstance;
+    width = clientWidth;
+    height = clientHeight;
+    fullScreen = fullScreenMode;
+    if (windowTitle != nullptr) {
+        std::strncpy(title, windowTitle, sizeof(title) - 1);
+        title[sizeof(title) - 1] = '\0';
+    }
+    ReadOptions();
+    // The window is sized by its client area, so the frame arithmetic of a framed window is not needed.
+    if (!CreateMainWindow(x, y, width, height, title)) {
+        return false;
+    }
+    timer.Reset();
+    return CreateSubsystems();
+}
+
+bool CApplication::ReadOptions() {
+    // The words arrive already split; word 0 is the program itself.
+    if (instance == nullptr) {
+        return false;
+    }
+    for (int index = 1; index < instance->argumentCount; ++index) {
+        const char* word = instance->arguments[index];
+        if (word == nullptr) {
+            continue;
+        }
+        if (std::strcmp(word, "/win") == 0) {
+            fullScreen = false;
+        } else if (std::strcmp(word, "/full") == 0) {
+            fullScreen = true;
+        }
+    }
+    return true;
+}
+
+bool CApplication::CreateMainWindow(int x, int y, int windowWidth, int windowHeight,
+                                    const char* windowTitle) {
+    window = platform::Window::Create(windowTitle, x, y, windowWidth, windowHeight);
+    if (window == nullptr) {
+        return false;
+    }
+    window->SetTitle(title);
+    window->Show();
+    return true;
+}
+
+bool CApplication::CreateSubsystems() {
+    if (g_pGraphics == nullptr) {
+        g_pGraphics = new CGraphics;
+        g_pGraphics->presentInterval = presentInterval;
+        if (platform::Failed(g_pGraphics->Create(window, width, height, fullScreen))) {
+            return false;
+        }
+        // The banner stays up from here until the game has initialised.
+        PaintBanner();
+    }
+    return true;
+}
+
+void CApplication::ReleaseSubsystems() {
+    EnableTextInput(true);
+    if (g_pGraphics != nullptr) {
+        delete g_pGraphics;
+        g_pGraphics = nullptr;
+    }
+}
+
+}  // namespace Corvane

@@ -1,0 +1,58 @@
+#include <cmath>
+
+#include "app/Application.h"
+#include "platform/Clock.h"
+#include "platform/MessageQueue.h"
+
+namespace Corvane {
+
+namespace {
+
+void CallIfSet(void (*callback)()) {
+    if (callback != nullptr) {
+        callback();
+    }
+}
+
+}  // namespace
+
+int CApplication::Run() {
+    timer.Reset();
+    ResetTextInput(window);
+
+    if (callbacks.initialize == nullptr || !callbacks.initialize()) {
+        CallIfSet(callbacks.release);
+        return 0;
+    }
+    showBanner = false;
+
+    platform::MessageQueue& queue = platform::GetMessageQueue();
+    platform::Message message;
+    for (;;) {
+        if (queue.Peek(message)) {
+            if (message.id == platform::WM_QUIT) {
+                break;
+            }
+            // No modeless dialog or accelerator table is ever set, so every message goes to the window
+            // procedure; the queue has already translated key-downs into characters.
+            MainWindowProc(window, message);
+            continue;
+        }
+
+        // A frame runs only in a turn that finds the queue empty. A NaN interval counts as no pacing.
+        if (frameInterval > 0.0f) {
+            timer.WaitFor(frameInterval);
+        }
+        timer.Tick();
+        CallIfSet(callbacks.update);
+        CallIfSet(callbacks.render);
+        if (!active) {
+            platform::GetClock().Yield();
+        }
+    }
+
+    CallIfSet(callbacks.release);
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace Corvane

@@ -1,0 +1,36 @@
+#include "app/Application.h"
+#include "game/GameCallbacks.h"
+#include "platform/Types.h"
+#include "platform/Window.h"
+
+namespace {
+
+constexpr int kClientWidth = 800;
+constexpr int kClientHeight = 600;
+// 61 frames a second, not 60: the game's per-frame steps were tuned at this rate.
+constexpr float kFrameInterval = 0.016393442f;
+
+}  // namespace
+
+int main(int argumentCount, char** arguments) {
+    using Corvane::CApplication;
+
+    // The desktop's size centres the window; without a display the window cannot be made and start-up
+    // ends below.
+    platform::InitVideo();
+    const platform::Rect desktop = platform::GetDesktopRect();
+    const int x = (desktop.right - kClientWidth) / 2;
+    const int y = (desktop.bottom - kClientHeight) / 2;
+
+    const Corvane::ProgramInstance instance{argumentCount, arguments};
+    auto* application = new CApplication();
+    application->callbacks = Yorun::GetGameCallbacks();
+    if (application->Create(&instance, x, y, kClientWidth, kClientHeight, "Yorun", false)) {
+        application->frameInterval = kFrameInterval;
+        application->Run();
+    }
+    delete application;
+
+    platform::ShutdownVideo();
+    return 0;
+}

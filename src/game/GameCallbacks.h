@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/Application.h"
+
+namespace Yorun {
+
+bool GameInitialize();
+void GameUpdate();
+void GameRender();
+void GameRelease();
+
+// The four functions above, as the framework takes them.
+Corvane::GameCallbacks GetGameCallbacks();
+
+}  // namespace Yorun

@@ -1,0 +1,274 @@
+#include "platform/Device.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "platform/Texture.h"
+#include "platform/Window.h"
+
+namespace platform {
+
+namespace {
+
+// A device's state before anything sets it: the defaults of the interface the framework was written for.
+constexpr std::uint32_t kDefaultLighting = 1;
+constexpr std::uint32_t kDefaultAmbient = 0;
+
+void SetDrawColour(SDL_Renderer* renderer, std::uint32_t argb) {
+    SDL_SetRenderDrawColor(renderer, static_cast<Uint8>(argb >> 16), static_cast<Uint8>(argb >> 8),
+                           static_cast<Uint8>(argb), static_cast<Uint8>(argb >> 24));
+}
+
+}  // namespace
+
+Device* Device::CreateForWindow(Window& window, D3DDEVTYPE type, const D3DPRESENT_PARAMETERS& parameters) {
+    if (!parameters.windowed && !window.IsFullscreen()) {
+        window.SetFullscreen(true);
+    }
+    Uint32 flags = type == D3DDEVTYPE_HAL ? SDL_RENDERER_ACCELERATED : SDL_RENDERER_SOFTWARE;
+    const bool vsync = parameters.presentationInterval != D3DPRESENT_INTERVAL_IMMEDIATE;
+    if (vsync) {
+        flags |= SDL_RENDERER_PRESENTVSYNC;
+    }
+    SDL_Renderer* renderer = SDL_CreateRenderer(window.GetSdlWindow(), -1, flags);
+    if (renderer == nullptr) {
+        return nullptr;
+    }
+    const int width = static_cast<int>(parameters.backBufferWidth);
+    const int height = static_cast<int>(parameters.backBufferHeight);
+    SDL_RenderSetLogicalSize(renderer, width, height);
+    Device* device = new Device(renderer, nullptr, width, height);
+    SDL_RendererInfo info;
+    device->vsync =
+        SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+    return device;
+}
+
+Device* Device::CreateForSurface(int width, int height) {
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (surface == nullptr) {
+        return nullptr;
+    }
+    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(surface);
+    if (renderer == nullptr) {
+        SDL_FreeSurface(surface);
+        return nullptr;
+    }
+    return new Device(renderer, surface, width, height);
+}
+
+Device::Device(SDL_Renderer* renderer, SDL_Surface* surface, int width, int height)
+    : renderer(renderer), surface(surface), backBufferWidth(width), backBufferHeight(height) {
+    SDL_RendererInfo info;
+    rendererName = SDL_GetRendererInfo(renderer, &info) == 0 && info.name != nullptr ? info.name : "unknown";
+    SetDefaultDeviceStates();
+}
+
+Device::~Device() {
+    for (Texture*& stageTexture : stageTextures) {
+        if (stageTexture != nullptr) {
+            stageTexture->Release();
+            stageTexture = nullptr;
+        }
+    }
+    // SDL destroys every texture with its renderer; the handles the game still holds stay safe to release.
+    while (textures != nullptr) {
+        Texture* texture = textures;
+        textures = texture->next;
+        texture->Detach();
+    }
+    SDL_DestroyRenderer(renderer);
+    if (surface != nullptr) {
+        SDL_FreeSurface(surface);
+    }
+}
+
+void Device::SetDefaultDeviceStates() {
+    renderStates.fill(0);
+    renderStates[D3DRS_ZENABLE] = D3DZB_FALSE;
+    renderStates[D3DRS_FILLMODE] = D3DFILL_SOLID;
+    renderStates[D3DRS_SRCBLEND] = D3DBLEND_ONE;
+    renderStates[D3DRS_DESTBLEND] = D3DBLEND_ZERO;
+    renderStates[D3DRS_CULLMODE] = D3DCULL_CCW;
+    renderStates[D3DRS_ALPHAFUNC] = D3DCMP_ALWAYS;
+    renderStates[D3DRS_LIGHTING] = kDefaultLighting;
+    renderStates[D3DRS_AMBIENT] = kDefaultAmbient;
+    for (std::uint32_t stage = 0; stage < kTextureStageCount; ++stage) {
+        auto& states = stageStates[stage];
+        states.fill(0);
+        states[D3DTSS_COLOROP] = stage == 0 ? D3DTOP_MODULATE : D3DTOP_DISABLE;
+        states[D3DTSS_COLORARG1] = D3DTA_TEXTURE;
+        states[D3DTSS_COLORARG2] = D3DTA_CURRENT;
+        states[D3DTSS_ALPHAOP] = stage == 0 ? D3DTOP_SELECTARG1 : D3DTOP_DISABLE;
+        states[D3DTSS_ALPHAARG1] = D3DTA_TEXTURE;
+        states[D3DTSS_ALPHAARG2] = D3DTA_CURRENT;
+    }
+}
+
+HRESULT Device::SetRenderState(D3DRENDERSTATETYPE state, std::uint32_t value) {
+    if (state >= kRenderStateCount) {
+        return E_INVALIDARG;
+    }
+    renderStates[state] = value;
+    return S_OK;
+}
+
+std::uint32_t Device::GetRenderState(D3DRENDERSTATETYPE state) const {
+    return state < kRenderStateCount ? renderStates[state] : 0;
+}
+
+HRESULT Device::SetTextureStageState(std::uint32_t stage, D3DTEXTURESTAGESTATETYPE type,
+                                     std::uint32_t value) {
+    if (stage >= kTextureStageCount || type >= kTextureStageStateCount) {
+        return E_INVALIDARG;
+    }
+    stageStates[stage][type] = value;
+    return S_OK;
+}
+
+std::uint32_t Device::GetTextureStageState(std::uint32_t stage, D3DTEXTURESTAGESTATETYPE type) const {
+    if (stage >= kTextureStageCount || type >= kTextureStageStateCount) {
+        return 0;
+    }
+    return stageStates[stage][type];
+}
+
+HRESULT Device::SetTexture(std::uint32_t stage, Texture* texture) {
+    if (stage >= kTextureStageCount) {
+        return E_INVALIDARG;
+    }
+    if (texture != nullptr) {
+        texture->AddRef();
+    }
+    if (stageTextures[stage] != nullptr) {
+        stageTextures[stage]->Release();
+    }
+    stageTextures[stage] = texture;
+    return S_OK;
+}
+
+Texture* Device::GetTexture(std::uint32_t stage) const {
+    if (stage >= kTextureStageCount || stageTextures[stage] == nullptr) {
+        return nullptr;
+    }
+    stageTextures[stage]->AddRef();
+    return stageTextures[stage];
+}
+
+HRESULT Device::SetTransform(D3DTRANSFORMSTATETYPE type, const glm::mat4& matrix) {
+    switch (type) {
+        case D3DTS_VIEW:
+            view = matrix;
+            return S_OK;
+        case D3DTS_PROJECTION:
+            projection = matrix;
+            return S_OK;
+        case D3DTS_WORLD:
+            world = matrix;
+            return S_OK;
+        default:
+            return E_INVALIDARG;
+    }
+}
+
+glm::mat4 Device::GetTransform(D3DTRANSFORMSTATETYPE type) const {
+    switch (type) {
+        case D3DTS_VIEW:
+            return view;
+        case D3DTS_PROJECTION:
+            return projection;
+        default:
+            return world;
+    }
+}
+
+HRESULT Device::Clear(std::uint32_t flags, std::uint32_t colour, float, std::uint32_t) {
+    // The 2D renderer has no depth or stencil buffer; only the target is cleared.
+    if ((flags & D3DCLEAR_TARGET) == 0) {
+        return S_OK;
+    }
+    SetDrawColour(renderer, colour | 0xFF000000u);
+    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
+    return SDL_RenderClear(renderer) == 0 ? S_OK : E_FAIL;
+}
+
+HRESULT Device::BeginScene() {
+    if (inScene) {
+        return E_FAIL;
+    }
+    inScene = true;
+    return S_OK;
+}
+
+HRESULT Device::EndScene() {
+    if (!inScene) {
+        return E_FAIL;
+    }
+    inScene = false;
+    return S_OK;
+}
+
+HRESULT Device::Present() {
+    SDL_RenderPresent(renderer);
+    return S_OK;
+}
+
+HRESULT Device::DrawLineStrip(const ScreenVertex* vertices, std::uint32_t lineCount) {
+    if (vertices == nullptr) {
+        return E_INVALIDARG;
+    }
+    const bool blending = renderStates[D3DRS_ALPHABLENDENABLE] != 0;
+    SDL_SetRenderDrawBlendMode(renderer, blending ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
+    for (std::uint32_t line = 0; line < lineCount; ++line) {
+        const ScreenVertex& from = vertices[line];
+        const ScreenVertex& to = vertices[line + 1];
+        SetDrawColour(renderer, from.colour);
+        SDL_RenderDrawLineF(renderer, from.x, from.y, to.x, to.y);
+    }
+    return S_OK;
+}
+
+Texture* Device::CreateTexture(int width, int height, const std::uint32_t* pixels, int pitch) {
+    SDL_Texture* sdlTexture =
+        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width, height);
+    if (sdlTexture == nullptr) {
+        return nullptr;
+    }
+    if (pixels != nullptr) {
+        SDL_UpdateTexture(sdlTexture, nullptr, pixels, pitch);
+    }
+    SDL_SetTextureScaleMode(sdlTexture, SDL_ScaleModeLinear);
+    Texture* texture = new Texture(this, sdlTexture, width, height);
+    texture->next = textures;
+    if (textures != nullptr) {
+        textures->previous = texture;
+    }
+    textures = texture;
+    return texture;
+}
+
+void Device::ForgetTexture(Texture* texture) {
+    if (texture->previous != nullptr) {
+        texture->previous->next = texture->next;
+    } else if (textures == texture) {
+        textures = texture->next;
+    }
+    if (texture->next != nullptr) {
+        texture->next->previous = texture->previous;
+    }
+}
+
+bool Device::ReadPixels(int x, int y, int width, int height, std::uint32_t* argb) const {
+    const SDL_Rect area{x, y, width, height};
+    return SDL_RenderReadPixels(renderer, &area, SDL_PIXELFORMAT_ARGB8888, argb,
+                                width * static_cast<int>(sizeof(std::uint32_t))) == 0;
+}
+
+std::uint32_t Device::ReadPixel(int x, int y) const {
+    std::uint32_t pixel = 0;
+    ReadPixels(x, y, 1, 1, &pixel);
+    return pixel;
+}
+
+}  // namespace platform

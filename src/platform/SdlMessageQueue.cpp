@@ -1,0 +1,125 @@
+#include "platform/SdlMessageQueue.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+namespace platform {
+
+namespace {
+
+void CopyText(char (&destination)[32], const char* source) {
+    std::snprintf(destination, sizeof(destination), "%s", source);
+}
+
+}  // namespace
+
+bool SdlMessageQueue::Peek(Message& message) {
+    if (posted.Take(message) || pending.Take(message)) {
+        return true;
+    }
+    if (SDL_WasInit(SDL_INIT_EVENTS) == 0) {
+        return false;
+    }
+    SDL_Event event;
+    if (SDL_PollEvent(&event) == 0) {
+        return false;
+    }
+    Translate(event, message);
+    return true;
+}
+
+void SdlMessageQueue::Post(const Message& message) {
+    posted.Put(message);
+}
+
+void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
+    message = Message{};
+    switch (event.type) {
+        case SDL_QUIT:
+            message.id = WM_QUIT;
+            break;
+        case SDL_WINDOWEVENT:
+            switch (event.window.event) {
+                case SDL_WINDOWEVENT_CLOSE:
+                    message.id = WM_DESTROY;
+                    break;
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
+                    message.id = WM_ACTIVATE;
+                    message.wParam = WA_ACTIVE;
+                    break;
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                    message.id = WM_ACTIVATE;
+                    message.wParam = WA_INACTIVE;
+                    break;
+                case SDL_WINDOWEVENT_EXPOSED:
+                    message.id = WM_PAINT;
+                    break;
+                default:
+                    break;
+            }
+            break;
+        case SDL_KEYDOWN:
+            // Escape arrives as its character, auto-repeats included; other keys are read by the input
+            // object from the keyboard state, not from messages.
+            if (event.key.keysym.sym == SDLK_ESCAPE) {
+                message.id = WM_CHAR;
+                message.wParam = 27;
+            } else {
+                message.id = WM_KEYDOWN;
+                message.wParam = static_cast<std::uintptr_t>(event.key.keysym.scancode);
+            }
+            break;
+        case SDL_TEXTEDITING:
+            if (event.edit.text[0] == '\0') {
+                composing = false;
+                message.id = WM_IME_ENDCOMPOSITION;
+                break;
+            }
+            {
+                Message composition;
+                composition.id = WM_IME_COMPOSITION;
+                composition.lParam = GCS_COMPSTR;
+                CopyText(composition.text, event.edit.text);
+                if (composing) {
+                    message = composition;
+                } else {
+                    composing = true;
+                    message.id = WM_IME_STARTCOMPOSITION;
+                    pending.Put(composition);
+                }
+            }
+            break;
+        case SDL_TEXTINPUT: {
+            const unsigned char first = static_cast<unsigned char>(event.text.text[0]);
+            if (first >= 0x20 && first <= 0x7E && event.text.text[1] == '\0') {
+                message.id = WM_CHAR;
+                message.wParam = first;
+            } else {
+                // Anything else is the result of a composition.
+                composing = false;
+                message.id = WM_IME_COMPOSITION;
+                message.lParam = GCS_RESULTSTR;
+                CopyText(message.text, event.text.text);
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+namespace {
+SdlMessageQueue sdlQueue;
+MessageQueue* currentQueue = &sdlQueue;
+}  // namespace
+
+MessageQueue& GetMessageQueue() {
+    return *currentQueue;
+}
+
+void SetMessageQueue(MessageQueue* queue) {
+    currentQueue = queue != nullptr ? queue : &sdlQueue;
+}
+
+}  // namespace platform

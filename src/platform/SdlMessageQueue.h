@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/MessageQueue.h"
+#include "platform/PostedMessages.h"
+
+union SDL_Event;
+
+namespace platform {
+
+// The message queue over SDL's event queue. Posted messages come first; otherwise one SDL event is taken
+// per turn and translated into the window message that stands for it (an event with no counterpart becomes
+// WM_NULL, which the window procedure ignores). An event that stands for two messages (the start of a
+// composition with its first text) leaves the second for the next turn.
+class SdlMessageQueue final : public MessageQueue {
+public:
+    bool Peek(Message& message) override;
+    void Post(const Message& message) override;
+
+    // The translation on its own, for tests: fills message (and a follow-up in pending) from one event.
+    void Translate(const SDL_Event& event, Message& message);
+
+private:
+    PostedMessages posted;
+    PostedMessages pending;
+    bool composing = false;
+};
+
+}  // namespace platform

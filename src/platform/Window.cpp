@@ -1,0 +1,96 @@
+#include "platform/Window.h"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <cstdio>
+
+namespace platform {
+
+namespace {
+int videoState = 0;  // 0 not tried, 1 running, -1 failed
+}
+
+bool InitVideo() {
+    if (videoState == 0) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) {
+            videoState = 1;
+        } else {
+            videoState = -1;
+            std::fprintf(stderr, "Yorun: cannot open the display: %s\n", SDL_GetError());
+        }
+    }
+    return videoState == 1;
+}
+
+void ShutdownVideo() {
+    if (TTF_WasInit() != 0) {
+        TTF_Quit();
+    }
+    SDL_Quit();
+    videoState = 0;
+}
+
+Rect GetDesktopRect() {
+    Rect rect;
+    SDL_Rect bounds;
+    if (videoState == 1 && SDL_GetDisplayBounds(0, &bounds) == 0) {
+        rect.left = bounds.x;
+        rect.top = bounds.y;
+        rect.right = bounds.x + bounds.w;
+        rect.bottom = bounds.y + bounds.h;
+    }
+    return rect;
+}
+
+void GetSdlVersion(int& major, int& minor, int& patch) {
+    SDL_version version;
+    SDL_GetVersion(&version);
+    major = version.major;
+    minor = version.minor;
+    patch = version.patch;
+}
+
+Window* Window::Create(const char* title, int x, int y, int clientWidth, int clientHeight) {
+    if (!InitVideo()) {
+        return nullptr;
+    }
+    SDL_Window* window = SDL_CreateWindow(title != nullptr ? title : "", x, y, clientWidth, clientHeight,
+                                          SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    if (window == nullptr) {
+        std::fprintf(stderr, "Yorun: cannot create the window: %s\n", SDL_GetError());
+        return nullptr;
+    }
+    return new Window(window);
+}
+
+Window::~Window() {
+    SDL_DestroyWindow(window);
+}
+
+void Window::SetTitle(const char* title) {
+    SDL_SetWindowTitle(window, title != nullptr ? title : "");
+}
+
+void Window::Show() {
+    SDL_ShowWindow(window);
+    SDL_RaiseWindow(window);
+}
+
+bool Window::SetFullscreen(bool fullscreen) {
+    return SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
+}
+
+bool Window::IsFullscreen() const {
+    return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+void Window::GetClientSize(int& width, int& height) const {
+    SDL_GetWindowSize(window, &width, &height);
+}
+
+std::uint32_t Window::GetId() const {
+    return SDL_GetWindowID(window);
+}
+
+}  // namespace platform

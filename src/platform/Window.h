@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Types.h"
+
+struct SDL_Window;
+
+namespace platform {
+
+// Starts SDL's video subsystem (once; later calls report the first result). False with the reason on
+// standard error when there is no display to talk to.
+bool InitVideo();
+// Shuts SDL down; every window, device and texture must be gone or detached by then.
+void ShutdownVideo();
+// The desktop's rectangle; all zero when video is not running.
+Rect GetDesktopRect();
+// The version of the SDL library in use.
+void GetSdlVersion(int& major, int& minor, int& patch);
+
+// The main window: created hidden with the given client-area size at the given client position, shown by
+// Show. SDL sizes windows by their client area, so no frame arithmetic is needed.
+class Window {
+public:
+    static Window* Create(const char* title, int x, int y, int clientWidth, int clientHeight);
+    ~Window();
+
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    void SetTitle(const char* title);
+    void Show();
+    // Desktop full screen keeps the desktop's mode; the renderer's logical size keeps the picture's shape.
+    bool SetFullscreen(bool fullscreen);
+    bool IsFullscreen() const;
+    void GetClientSize(int& width, int& height) const;
+    std::uint32_t GetId() const;
+
+    SDL_Window* GetSdlWindow() const { return window; }
+
+private:
+    explicit Window(SDL_Window* window) : window(window) {}
+
+    SDL_Window* window;
+};
+
+}  // namespace platform
