@@ -53,7 +53,8 @@ int main(int argumentCount, char** arguments) {
     auto* application = new Corvane::CApplication();
     application->callbacks = Yorun::GetGameCallbacks();
     application->callbacks.update = &MeasuringUpdate;
-    application->presentInterval = vsync ? platform::D3DPRESENT_INTERVAL_DEFAULT : platform::D3DPRESENT_INTERVAL_IMMEDIATE;
+    application->presentInterval =
+        vsync ? platform::D3DPRESENT_INTERVAL_DEFAULT : platform::D3DPRESENT_INTERVAL_IMMEDIATE;
     if (!application->Create(&instance, 0, 0, 800, 600, "Yorun", false)) {
         std::fprintf(stderr, "could not start\n");
         return 1;
@@ -70,8 +71,10 @@ int main(int argumentCount, char** arguments) {
     const double total = std::accumulate(intervals.begin(), intervals.end(), 0.0);
     const double mean = total / static_cast<double>(intervals.size());
     const double longest = *std::max_element(intervals.begin(), intervals.end());
-    std::printf("vertical sync %-3s  frames %5zu  %.2f frames/s  mean %.3f ms  median %.3f ms  p99 %.3f ms  max %.3f ms\n",
-                vsync ? "on" : "off", intervals.size(), static_cast<double>(intervals.size()) / total, mean * 1000.0,
-                Percentile(intervals, 0.5) * 1000.0, Percentile(intervals, 0.99) * 1000.0, longest * 1000.0);
+    std::printf(
+        "vertical sync %-3s  frames %5zu  %.2f frames/s  mean %.3f ms  median %.3f ms  p99 %.3f ms  max %.3f "
+        "ms\n",
+        vsync ? "on" : "off", intervals.size(), static_cast<double>(intervals.size()) / total, mean * 1000.0,
+        Percentile(intervals, 0.5) * 1000.0, Percentile(intervals, 0.99) * 1000.0, longest * 1000.0);
     return 0;
 }
