@@ -4,9 +4,11 @@
 #include <cstring>
 
 #include "app/Graphics.h"
+#include "input/Input.h"
 #include "platform/Files.h"
 #include "platform/MessageQueue.h"
 #include "platform/Window.h"
+#include "resources/TextureList.h"
 
 namespace Corvane {
 
@@ -123,11 +125,23 @@ bool CApplication::CreateSubsystems() {
         // The banner stays up from here until the game has initialised.
         PaintBanner();
     }
+    if (g_pInput == nullptr) {
+        g_pInput = new CInput;
+        if (platform::Failed(g_pInput->Create())) {
+            return false;
+        }
+    }
     return true;
 }
 
 void CApplication::ReleaseSubsystems() {
     EnableTextInput(true);
+    g_pTextureList->Destroy();
+    if (g_pInput != nullptr) {
+        g_pInput->Destroy();
+        delete g_pInput;
+        g_pInput = nullptr;
+    }
     if (g_pGraphics != nullptr) {
         delete g_pGraphics;
         g_pGraphics = nullptr;

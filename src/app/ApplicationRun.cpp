@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "app/Application.h"
+#include "input/Input.h"
 #include "platform/Clock.h"
 #include "platform/MessageQueue.h"
 
@@ -44,6 +45,9 @@ int CApplication::Run() {
             timer.WaitFor(frameInterval);
         }
         timer.Tick();
+        if (g_pInput != nullptr) {
+            g_pInput->Refresh();
+        }
         CallIfSet(callbacks.update);
         CallIfSet(callbacks.render);
         if (!active) {

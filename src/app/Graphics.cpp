@@ -12,6 +12,7 @@
 #include "platform/Font.h"
 #include "platform/SpriteBatcher.h"
 #include "platform/Texture.h"
+#include "resources/TextureList.h"
 
 namespace Corvane {
 
@@ -185,6 +186,8 @@ void CGraphics::DrawFrameRect(int left, int top, int right, int bottom, std::uin
 }
 
 void CGraphics::Release() {
+    // By now the application has emptied the texture cache already; this catches a release on its own.
+    g_pTextureList->Destroy();
     delete font;
     font = nullptr;
     if (g_pSprite != nullptr) {

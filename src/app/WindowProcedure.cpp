@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "app/Application.h"
+#include "input/Input.h"
 #include "platform/InputMethod.h"
 #include "platform/Message.h"
 #include "platform/MessageBox.h"
@@ -52,7 +53,13 @@ std::intptr_t CApplication::WindowProc(Window*, const Message& message) {
         case WM_ACTIVATE:
             if ((message.wParam & 0xFFFF) == WA_INACTIVE) {
                 active = false;
+                if (g_pInput != nullptr) {
+                    g_pInput->Clear();
+                }
             } else {
+                if (g_pInput != nullptr) {
+                    g_pInput->Clear();
+                }
                 active = true;
             }
             return 0;

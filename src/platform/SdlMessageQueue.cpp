@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "platform/InputSources.h"
+
 namespace platform {
 
 namespace {
@@ -104,6 +106,10 @@ void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
             }
             break;
         }
+        case SDL_MOUSEWHEEL:
+            // The mouse reads the wheel once per frame; the queue collects it in between.
+            AddMouseWheel(event.wheel.y * 120);
+            break;
         default:
             break;
     }

@@ -55,12 +55,12 @@ HRESULT SpriteBatcher::Draw(Texture* texture, const Rect* source, const glm::vec
     const glm::vec3 pivot = centre != nullptr ? *centre : glm::vec3(0.0f);
     const glm::vec3 offset = position != nullptr ? *position : glm::vec3(0.0f);
 
-    // Corners relative to the centre point; points are row vectors, so the matrix multiplies from the right
-    // (glm's column-major matrices transposed: the product is matrix * column).
-    const float left = static_cast<float>(rect.left) - pivot.x;
-    const float top = static_cast<float>(rect.top) - pivot.y;
-    const float right = static_cast<float>(rect.right) - pivot.x;
-    const float bottom = static_cast<float>(rect.bottom) - pivot.y;
+    // Corners relative to the centre point, which is given from the source rectangle's top-left. The
+    // matrix is in column-vector form, so a corner is multiplied from the right.
+    const float left = -pivot.x;
+    const float top = -pivot.y;
+    const float right = static_cast<float>(rect.right - rect.left) - pivot.x;
+    const float bottom = static_cast<float>(rect.bottom - rect.top) - pivot.y;
     const glm::vec4 corners[4] = {
         {left, top, 0, 1}, {right, top, 0, 1}, {right, bottom, 0, 1}, {left, bottom, 0, 1}};
     const float textureWidth = static_cast<float>(texture->GetWidth());

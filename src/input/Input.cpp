@@ -1,0 +1,160 @@
+#include "input/Input.h"
+
+#include <cstring>
+
+#include "app/Application.h"
+#include "app/Diagnostics.h"
+#include "platform/Clock.h"
+
+namespace Corvane {
+
+CInput* g_pInput = nullptr;
+
+namespace {
+constexpr int kDirectionEntries = 4;
+constexpr int kControllerButtons = 30;
+constexpr std::int32_t kAxisThreshold = 500;
+}  // namespace
+
+CInput::CInput() {
+    std::memset(keys, 0, sizeof(keys));
+    std::memset(prevKeys, 0, sizeof(prevKeys));
+    std::memset(keyTriggered, 0, sizeof(keyTriggered));
+    std::memset(keyTriggerTime, 0, sizeof(keyTriggerTime));
+    std::memset(mouseTriggerTime, 0, sizeof(mouseTriggerTime));
+    for (platform::ControllerState& state : controllerState) {
+        state = platform::ControllerState{};
+    }
+    std::memset(controllerButtons, 0, sizeof(controllerButtons));
+    std::memset(prevControllerButtons, 0, sizeof(prevControllerButtons));
+    std::memset(controllerTriggered, 0, sizeof(controllerTriggered));
+    std::memset(controllerTriggerTime, 0, sizeof(controllerTriggerTime));
+    repeatInterval = 200;
+}
+
+CInput::~CInput() {
+    Destroy();
+}
+
+platform::HRESULT CInput::Create() {
+    system = platform::GetInputSystem();
+    if (system.keyboard == nullptr && system.mouse == nullptr && system.controllers == nullptr) {
+        ReportError("ERR: DirectInput8Create\n");
+        return platform::E_FAIL;
+    }
+    if (system.keyboard == nullptr) {
+        ReportError("ERR: DirectInput(Keyboard) CreateDevice  \n");
+        return platform::E_FAIL;
+    }
+    if (system.mouse == nullptr) {
+        ReportError("ERR: DirectInput(Mouse) CreateDevice  \n");
+        return platform::E_FAIL;
+    }
+    // Controllers that cannot be opened are left out without a word.
+    controllerCount = system.controllers != nullptr ? system.controllers->Open(kControllerSlots) : 0;
+    created = true;
+    return platform::S_OK;
+}
+
+std::uint8_t CInput::Trigger(bool down, bool wasDown, std::uint32_t& triggerTime, std::uint32_t now) const {
+    if (!down) {
+        return 0;
+    }
+    if (!wasDown) {
+        triggerTime = now;
+        return 1;
+    }
+    // Unsigned arithmetic: the comparison stays right across the tick's wrap only within its range.
+    if (triggerTime + repeatInterval < now) {
+        triggerTime = now;
+        return 1;
+    }
+    return 0;
+}
+
+void CInput::Refresh() {
+    const bool active = g_pApplication != nullptr && g_pApplication->IsActive();
+    if (!created) {
+        return;
+    }
+    const std::uint32_t now = platform::GetClock().Milliseconds();
+
+    std::uint8_t keyState[256];
+    if (system.keyboard->Read(keyState) && active) {
+        UpdateKeys(now, keyState);
+    }
+    platform::MouseState mouseState;
+    if (system.mouse->Read(mouseState) && active) {
+        UpdateMouse(now, mouseState);
+    }
+    for (int slot = 0; slot < controllerCount; ++slot) {
+        platform::ControllerState state;
+        if (system.controllers->Read(slot, state) && active) {
+            UpdateController(now, slot, state);
+        }
+    }
+}
+
+void CInput::UpdateKeys(std::uint32_t now, const std::uint8_t (&state)[256]) {
+    for (int code = 0; code < 256; ++code) {
+        keyTriggered[code] =
+            Trigger((state[code] & 0x80) != 0, (keys[code] & 0x80) != 0, keyTriggerTime[code], now);
+    }
+    std::memcpy(prevKeys, keys, sizeof(keys));
+    std::memcpy(keys, state, sizeof(keys));
+}
+
+void CInput::UpdateMouse(std::uint32_t now, const platform::MouseState& state) {
+    for (int button = 0; button < 8; ++button) {
+        mouseTriggered.buttons[button] =
+            Trigger(state.buttons[button] != 0, mouse.buttons[button] != 0, mouseTriggerTime[button], now);
+    }
+    prevMouse = mouse;
+    mouse = state;
+}
+
+void CInput::UpdateController(std::uint32_t now, int slot, const platform::ControllerState& state) {
+    controllerState[slot] = state;
+    std::uint8_t* entries = controllerButtons[slot];
+    std::uint8_t* triggered = controllerTriggered[slot];
+    std::uint32_t* times = controllerTriggerTime[slot];
+    for (int button = 0; button < kControllerButtons; ++button) {
+        const int entry = kDirectionEntries + button;
+        triggered[entry] =
+            Trigger((state.buttons[button] & 0x80) != 0, (entries[entry] & 0x80) != 0, times[entry], now);
+    }
+    std::memcpy(prevControllerButtons[slot], entries, kControllerEntries);
+    std::memcpy(entries + kDirectionEntries, state.buttons, kControllerButtons);
+
+    const bool past[kDirectionEntries] = {state.x<-kAxisThreshold, state.x> kAxisThreshold,
+                                          state.y<-kAxisThreshold, state.y> kAxisThreshold};
+    for (int direction = 0; direction < kDirectionEntries; ++direction) {
+        if (past[direction]) {
+            triggered[direction] = Trigger(true, (entries[direction] & 0x80) != 0, times[direction], now);
+            entries[direction] = 0x80;
+        } else {
+            entries[direction] = 0;
+            triggered[direction] = 0;
+        }
+    }
+}
+
+void CInput::Clear() {
+    std::memset(keys, 0, sizeof(keys));
+    std::memset(keyTriggered, 0, sizeof(keyTriggered));
+    mouse = platform::MouseState{};
+    mouseTriggered = platform::MouseState{};
+    std::memset(controllerButtons, 0, sizeof(controllerButtons));
+    std::memset(controllerTriggered, 0, sizeof(controllerTriggered));
+}
+
+void CInput::Destroy() {
+    if (system.controllers != nullptr && created) {
+        system.controllers->Close();
+    }
+    system = platform::InputSystem{};
+    controllerCount = 0;
+    created = false;
+}
+
+}  // namespace Corvane

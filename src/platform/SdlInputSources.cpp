@@ -1,0 +1,265 @@
+#include <SDL.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "platform/InputSources.h"
+#include "platform/KeyCodes.h"
+
+namespace platform {
+
+namespace {
+
+struct KeyMapping {
+    SDL_Scancode scancode;
+    std::uint8_t code;
+};
+
+// Every key of a standard 105-key keyboard, by SDL scancode, with its DirectInput key code.
+constexpr KeyMapping kKeyMappings[] = {
+    {SDL_SCANCODE_ESCAPE, DIK_ESCAPE},
+    {SDL_SCANCODE_1, 0x02},
+    {SDL_SCANCODE_2, 0x03},
+    {SDL_SCANCODE_3, 0x04},
+    {SDL_SCANCODE_4, 0x05},
+    {SDL_SCANCODE_5, 0x06},
+    {SDL_SCANCODE_6, 0x07},
+    {SDL_SCANCODE_7, 0x08},
+    {SDL_SCANCODE_8, 0x09},
+    {SDL_SCANCODE_9, 0x0A},
+    {SDL_SCANCODE_0, DIK_0},
+    {SDL_SCANCODE_MINUS, DIK_MINUS},
+    {SDL_SCANCODE_EQUALS, DIK_EQUALS},
+    {SDL_SCANCODE_BACKSPACE, DIK_BACK},
+    {SDL_SCANCODE_TAB, DIK_TAB},
+    {SDL_SCANCODE_Q, DIK_Q},
+    {SDL_SCANCODE_W, DIK_W},
+    {SDL_SCANCODE_E, DIK_E},
+    {SDL_SCANCODE_R, DIK_R},
+    {SDL_SCANCODE_T, DIK_T},
+    {SDL_SCANCODE_Y, DIK_Y},
+    {SDL_SCANCODE_U, DIK_U},
+    {SDL_SCANCODE_I, DIK_I},
+    {SDL_SCANCODE_O, DIK_O},
+    {SDL_SCANCODE_P, DIK_P},
+    {SDL_SCANCODE_LEFTBRACKET, DIK_LBRACKET},
+    {SDL_SCANCODE_RIGHTBRACKET, DIK_RBRACKET},
+    {SDL_SCANCODE_RETURN, DIK_RETURN},
+    {SDL_SCANCODE_LCTRL, DIK_LCONTROL},
+    {SDL_SCANCODE_A, DIK_A},
+    {SDL_SCANCODE_S, DIK_S},
+    {SDL_SCANCODE_D, DIK_D},
+    {SDL_SCANCODE_F, DIK_F},
+    {SDL_SCANCODE_G, DIK_G},
+    {SDL_SCANCODE_H, DIK_H},
+    {SDL_SCANCODE_J, DIK_J},
+    {SDL_SCANCODE_K, DIK_K},
+    {SDL_SCANCODE_L, DIK_L},
+    {SDL_SCANCODE_SEMICOLON, DIK_SEMICOLON},
+    {SDL_SCANCODE_APOSTROPHE, DIK_APOSTROPHE},
+    {SDL_SCANCODE_GRAVE, DIK_GRAVE},
+    {SDL_SCANCODE_LSHIFT, DIK_LSHIFT},
+    {SDL_SCANCODE_BACKSLASH, DIK_BACKSLASH},
+    {SDL_SCANCODE_NONUSHASH, DIK_BACKSLASH},
+    {SDL_SCANCODE_Z, DIK_Z},
+    {SDL_SCANCODE_X, DIK_X},
+    {SDL_SCANCODE_C, DIK_C},
+    {SDL_SCANCODE_V, DIK_V},
+    {SDL_SCANCODE_B, DIK_B},
+    {SDL_SCANCODE_N, DIK_N},
+    {SDL_SCANCODE_M, DIK_M},
+    {SDL_SCANCODE_COMMA, DIK_COMMA},
+    {SDL_SCANCODE_PERIOD, DIK_PERIOD},
+    {SDL_SCANCODE_SLASH, DIK_SLASH},
+    {SDL_SCANCODE_RSHIFT, DIK_RSHIFT},
+    {SDL_SCANCODE_KP_MULTIPLY, DIK_MULTIPLY},
+    {SDL_SCANCODE_LALT, DIK_LMENU},
+    {SDL_SCANCODE_SPACE, DIK_SPACE},
+    {SDL_SCANCODE_CAPSLOCK, DIK_CAPITAL},
+    {SDL_SCANCODE_F1, 0x3B},
+    {SDL_SCANCODE_F2, 0x3C},
+    {SDL_SCANCODE_F3, 0x3D},
+    {SDL_SCANCODE_F4, 0x3E},
+    {SDL_SCANCODE_F5, 0x3F},
+    {SDL_SCANCODE_F6, 0x40},
+    {SDL_SCANCODE_F7, 0x41},
+    {SDL_SCANCODE_F8, 0x42},
+    {SDL_SCANCODE_F9, 0x43},
+    {SDL_SCANCODE_F10, DIK_F10},
+    {SDL_SCANCODE_NUMLOCKCLEAR, DIK_NUMLOCK},
+    {SDL_SCANCODE_SCROLLLOCK, DIK_SCROLL},
+    {SDL_SCANCODE_KP_7, DIK_NUMPAD7},
+    {SDL_SCANCODE_KP_8, DIK_NUMPAD8},
+    {SDL_SCANCODE_KP_9, DIK_NUMPAD9},
+    {SDL_SCANCODE_KP_MINUS, DIK_SUBTRACT},
+    {SDL_SCANCODE_KP_4, DIK_NUMPAD4},
+    {SDL_SCANCODE_KP_5, DIK_NUMPAD5},
+    {SDL_SCANCODE_KP_6, DIK_NUMPAD6},
+    {SDL_SCANCODE_KP_PLUS, DIK_ADD},
+    {SDL_SCANCODE_KP_1, DIK_NUMPAD1},
+    {SDL_SCANCODE_KP_2, DIK_NUMPAD2},
+    {SDL_SCANCODE_KP_3, DIK_NUMPAD3},
+    {SDL_SCANCODE_KP_0, DIK_NUMPAD0},
+    {SDL_SCANCODE_KP_PERIOD, DIK_DECIMAL},
+    {SDL_SCANCODE_NONUSBACKSLASH, DIK_OEM_102},
+    {SDL_SCANCODE_F11, DIK_F11},
+    {SDL_SCANCODE_F12, DIK_F12},
+    {SDL_SCANCODE_KP_ENTER, DIK_NUMPADENTER},
+    {SDL_SCANCODE_RCTRL, DIK_RCONTROL},
+    {SDL_SCANCODE_KP_DIVIDE, DIK_DIVIDE},
+    {SDL_SCANCODE_PRINTSCREEN, DIK_SYSRQ},
+    {SDL_SCANCODE_RALT, DIK_RMENU},
+    {SDL_SCANCODE_PAUSE, DIK_PAUSE},
+    {SDL_SCANCODE_HOME, DIK_HOME},
+    {SDL_SCANCODE_UP, DIK_UP},
+    {SDL_SCANCODE_PAGEUP, DIK_PRIOR},
+    {SDL_SCANCODE_LEFT, DIK_LEFT},
+    {SDL_SCANCODE_RIGHT, DIK_RIGHT},
+    {SDL_SCANCODE_END, DIK_END},
+    {SDL_SCANCODE_DOWN, DIK_DOWN},
+    {SDL_SCANCODE_PAGEDOWN, DIK_NEXT},
+    {SDL_SCANCODE_INSERT, DIK_INSERT},
+    {SDL_SCANCODE_DELETE, DIK_DELETE},
+    {SDL_SCANCODE_LGUI, DIK_LWIN},
+    {SDL_SCANCODE_RGUI, DIK_RWIN},
+    {SDL_SCANCODE_APPLICATION, DIK_APPS},
+};
+
+class SdlKeyboard final : public KeyboardSource {
+public:
+    bool Read(std::uint8_t (&keys)[256]) override {
+        if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
+            return false;
+        }
+        int count = 0;
+        const Uint8* state = SDL_GetKeyboardState(&count);
+        std::memset(keys, 0, sizeof(keys));
+        for (const KeyMapping& mapping : kKeyMappings) {
+            if (mapping.scancode < count && state[mapping.scancode] != 0) {
+                keys[mapping.code] = 0x80;
+            }
+        }
+        return true;
+    }
+};
+
+std::int32_t pendingWheel = 0;
+
+class SdlMouse final : public MouseSource {
+public:
+    bool Read(MouseState& state) override {
+        if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
+            return false;
+        }
+        int dx = 0;
+        int dy = 0;
+        const Uint32 buttons = SDL_GetRelativeMouseState(&dx, &dy);
+        state = MouseState{};
+        state.x = dx;
+        state.y = dy;
+        state.wheel = pendingWheel;
+        pendingWheel = 0;
+        for (int button = 0; button < 5; ++button) {
+            state.buttons[button] = (buttons & SDL_BUTTON(button + 1)) != 0 ? 0x80 : 0;
+        }
+        return true;
+    }
+};
+
+std::int32_t ScaleAxis(Sint16 value) {
+    // −32768..32767 onto −1000..1000.
+    const std::int32_t scaled = value >= 0 ? value * 1000 / 32767 : value * 1000 / 32768;
+    return std::clamp(scaled, -1000, 1000);
+}
+
+class SdlControllers final : public ControllerSource {
+public:
+    int Open(int limit) override {
+        Close();
+        if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0 && SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
+            return 0;
+        }
+        const int attached = SDL_NumJoysticks();
+        for (int index = 0; index < attached && opened < limit && opened < kSlots; ++index) {
+            SDL_Joystick* joystick = SDL_JoystickOpen(index);
+            if (joystick == nullptr) {
+                break;  // a device that cannot be opened ends the enumeration
+            }
+            joysticks[static_cast<std::size_t>(opened++)] = joystick;
+        }
+        return opened;
+    }
+
+    bool Read(int slot, ControllerState& state) override {
+        if (slot < 0 || slot >= opened || joysticks[static_cast<std::size_t>(slot)] == nullptr) {
+            return false;
+        }
+        SDL_Joystick* joystick = joysticks[static_cast<std::size_t>(slot)];
+        if (SDL_JoystickGetAttached(joystick) == SDL_FALSE) {
+            return false;
+        }
+        SDL_JoystickUpdate();
+        state = ControllerState{};
+        std::int32_t* axes[] = {&state.x,  &state.y,  &state.z,          &state.rx,
+                                &state.ry, &state.rz, &state.sliders[0], &state.sliders[1]};
+        const int axisCount = std::min(SDL_JoystickNumAxes(joystick), 8);
+        for (int axis = 0; axis < axisCount; ++axis) {
+            *axes[axis] = ScaleAxis(SDL_JoystickGetAxis(joystick, axis));
+        }
+        const int buttonCount = std::min(SDL_JoystickNumButtons(joystick), 128);
+        for (int button = 0; button < buttonCount; ++button) {
+            state.buttons[button] = SDL_JoystickGetButton(joystick, button) != 0 ? 0x80 : 0;
+        }
+        return true;
+    }
+
+    void Close() override {
+        for (SDL_Joystick*& joystick : joysticks) {
+            if (joystick != nullptr) {
+                SDL_JoystickClose(joystick);
+                joystick = nullptr;
+            }
+        }
+        opened = 0;
+    }
+
+private:
+    static constexpr int kSlots = 16;
+    std::array<SDL_Joystick*, kSlots> joysticks{};
+    int opened = 0;
+};
+
+SdlKeyboard sdlKeyboard;
+SdlMouse sdlMouse;
+SdlControllers sdlControllers;
+KeyboardSource* keyboardOverride = nullptr;
+
+}  // namespace
+
+InputSystem GetInputSystem() {
+    InputSystem system;
+    if (keyboardOverride != nullptr) {
+        system.keyboard = keyboardOverride;
+        system.mouse = SDL_WasInit(SDL_INIT_VIDEO) != 0 ? &sdlMouse : nullptr;
+        system.controllers = &sdlControllers;
+        return system;
+    }
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
+        return system;
+    }
+    system.keyboard = &sdlKeyboard;
+    system.mouse = &sdlMouse;
+    system.controllers = &sdlControllers;
+    return system;
+}
+
+void SetKeyboardSource(KeyboardSource* keyboard) {
+    keyboardOverride = keyboard;
+}
+
+void AddMouseWheel(std::int32_t delta) {
+    pendingWheel += delta;
+}
+
+}  // namespace platform
