@@ -1,0 +1,203 @@
+#include "input/Input.h"
+
+#include <gtest/gtest.h>
+
+#include "app/Application.h"
+#include "platform/KeyCodes.h"
+#include "platform/Message.h"
+#include "platform/Window.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/ScriptedKeyboard.h"
+#include "support/ScriptedMessageQueue.h"
+#include "support/TestClock.h"
+
+using Corvane::CApplication;
+using Corvane::CInput;
+using namespace platform;
+using testing_support::RecordingMessageBoxes;
+using testing_support::ScriptedKeyboard;
+using testing_support::ScriptedMessageQueue;
+using testing_support::TestClock;
+
+namespace {
+
+class Input : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(InitVideo());
+        application.active = true;
+        ASSERT_TRUE(Succeeded(input.Create()));
+    }
+
+    // One frame of the loop: time passes, then the input is read.
+    void Frame(double seconds = 1.0 / 61.0) {
+        clock.Advance(seconds);
+        input.Refresh();
+    }
+
+    void Activate(bool on) {
+        Message message;
+        message.id = WM_ACTIVATE;
+        message.wParam = on ? WA_ACTIVE : WA_INACTIVE;
+        Corvane::g_pInput = &input;
+        Corvane::MainWindowProc(nullptr, message);
+        Corvane::g_pInput = nullptr;
+    }
+
+    TestClock clock{0, 0, 10'000};
+    ScriptedMessageQueue queue;
+    ScriptedKeyboard keyboard;
+    CApplication application;
+    CInput input;
+};
+
+}  // namespace
+
+TEST_F(Input, AKeyTriggersInTheFrameItGoesDownAndIsHeldWhileDown) {
+    Frame();
+    EXPECT_FALSE(input.IsKeyDown(DIK_Z));
+    keyboard.Press(DIK_Z);
+    Frame();
+    EXPECT_TRUE(input.IsKeyDown(DIK_Z));
+    EXPECT_TRUE(input.IsKeyTriggered(DIK_Z));
+    Frame();
+    EXPECT_TRUE(input.IsKeyDown(DIK_Z));
+    EXPECT_FALSE(input.IsKeyTriggered(DIK_Z));
+    keyboard.Release(DIK_Z);
+    Frame();
+    EXPECT_FALSE(input.IsKeyDown(DIK_Z));
+    EXPECT_FALSE(input.IsKeyTriggered(DIK_Z));
+}
+
+TEST_F(Input, AHeldKeyRepeatsOnlyOnceMoreThanTwoHundredMillisecondsHavePassed) {
+    keyboard.Press(DIK_DOWN);
+    Frame(0.016);
+    ASSERT_TRUE(input.IsKeyTriggered(DIK_DOWN));
+    const std::uint32_t first = clock.milliseconds;
+    // Exactly 200 ms after the trigger is not enough: the interval must be exceeded.
+    clock.milliseconds = first + 200;
+    input.Refresh();
+    EXPECT_FALSE(input.IsKeyTriggered(DIK_DOWN));
+    clock.milliseconds = first + 201;
+    input.Refresh();
+    EXPECT_TRUE(input.IsKeyTriggered(DIK_DOWN));
+    clock.milliseconds = first + 250;
+    input.Refresh();
+    EXPECT_FALSE(input.IsKeyTriggered(DIK_DOWN));
+    clock.milliseconds = first + 402;
+    input.Refresh();
+    EXPECT_TRUE(input.IsKeyTriggered(DIK_DOWN));
+}
+
+TEST_F(Input, HoldingAKeyAtSixtyOneFramesASecondRepeatsEveryThirteenFrames) {
+    keyboard.Press(DIK_RETURN);
+    int triggers = 0;
+    for (int frame = 0; frame < 61; ++frame) {
+        Frame();
+        triggers += input.IsKeyTriggered(DIK_RETURN) ? 1 : 0;
+    }
+    // Down at frame 0, then 13 frames of 16 ms (208 ms) after each trigger: frames 0, 13, 26, 39, 52.
+    EXPECT_EQ(triggers, 5);
+}
+
+TEST_F(Input, APressBetweenTwoFramesIsNeverSeen) {
+    Frame();
+    keyboard.Press(DIK_SPACE);
+    keyboard.Release(DIK_SPACE);
+    Frame();
+    EXPECT_FALSE(input.IsKeyDown(DIK_SPACE));
+    EXPECT_FALSE(input.IsKeyTriggered(DIK_SPACE));
+}
+
+TEST_F(Input, KeyCodesAreTakenModulo256) {
+    keyboard.Press(DIK_LEFT);
+    Frame();
+    EXPECT_TRUE(input.IsKeyDown(DIK_LEFT + 256));
+    EXPECT_TRUE(input.IsKeyTriggered(DIK_LEFT - 256));
+}
+
+TEST_F(Input, ActivationChangesClearEverythingAtOnce) {
+    keyboard.Press(DIK_X);
+    Frame();
+    ASSERT_TRUE(input.IsKeyDown(DIK_X));
+    Activate(false);
+    EXPECT_FALSE(input.IsKeyDown(DIK_X));
+    EXPECT_FALSE(input.IsKeyTriggered(DIK_X));
+    // While inactive nothing is read, so every answer stays false.
+    Frame();
+    EXPECT_FALSE(input.IsKeyDown(DIK_X));
+}
+
+TEST_F(Input, AKeyHeldAcrossReactivationTriggersAgainAtOnce) {
+    keyboard.Press(DIK_C);
+    Frame();
+    Frame();
+    ASSERT_FALSE(input.IsKeyTriggered(DIK_C));
+    Activate(false);
+    Frame();
+    Activate(true);
+    Frame();
+    EXPECT_TRUE(input.IsKeyDown(DIK_C));
+    EXPECT_TRUE(input.IsKeyTriggered(DIK_C));
+}
+
+TEST_F(Input, AKeyHeldFromBeforeTheFirstFrameTriggersInTheFirstFrame) {
+    keyboard.Press(DIK_RETURN);
+    Frame();
+    EXPECT_TRUE(input.IsKeyTriggered(DIK_RETURN));
+}
+
+TEST_F(Input, AFailedReadRepeatsTheLastAnswersTriggerIncluded) {
+    keyboard.Press(DIK_A);
+    Frame();
+    ASSERT_TRUE(input.IsKeyTriggered(DIK_A));
+    keyboard.failReads = true;
+    keyboard.Release(DIK_A);
+    Frame();
+    EXPECT_TRUE(input.IsKeyDown(DIK_A));
+    EXPECT_TRUE(input.IsKeyTriggered(DIK_A));
+    keyboard.failReads = false;
+    Frame();
+    EXPECT_FALSE(input.IsKeyDown(DIK_A));
+}
+
+TEST_F(Input, PreviousStatesAndTriggerTimesSurviveAClear) {
+    keyboard.Press(DIK_S);
+    Frame();
+    const std::uint32_t triggerTime = input.keyTriggerTime[DIK_S];
+    Frame();
+    input.Clear();
+    EXPECT_EQ(input.prevKeys[DIK_S], 0x80);
+    EXPECT_EQ(input.keyTriggerTime[DIK_S], triggerTime);
+}
+
+TEST(InputCreation, WithoutAWindowSystemTheInputCannotBeCreated) {
+    ShutdownVideo();
+    RecordingMessageBoxes boxes;
+    CInput input;
+    EXPECT_TRUE(Failed(input.Create()));
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "ERR: DirectInput8Create\n");
+}
+
+TEST(InputCreation, AKeyboardWithoutAMouseStopsStartUpWithTheMouseMessage) {
+    ShutdownVideo();
+    ScriptedKeyboard keyboard;
+    RecordingMessageBoxes boxes;
+    CInput input;
+    EXPECT_TRUE(Failed(input.Create()));
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "ERR: DirectInput(Mouse) CreateDevice  \n");
+}
+
+TEST(InputCreation, TheApplicationCreatesTheInputAfterTheGraphicsAndReleasesIt) {
+    RecordingMessageBoxes boxes;
+    {
+        CApplication application;
+        char* arguments[] = {const_cast<char*>("yorun")};
+        const Corvane::ProgramInstance instance{1, arguments};
+        ASSERT_TRUE(application.Create(&instance, 0, 0, 800, 600, "Yorun", false));
+        EXPECT_NE(Corvane::g_pInput, nullptr);
+    }
+    EXPECT_EQ(Corvane::g_pInput, nullptr);
+}
