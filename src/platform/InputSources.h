@@ -68,8 +68,9 @@ struct InputSystem {
 
 // The platform's input system, or an empty one when the window system is not running.
 InputSystem GetInputSystem();
-// Replaces the keyboard the input system hands out (null restores the real one).
+// Replace the keyboard and the controllers the input system hands out (null restores the real ones).
 void SetKeyboardSource(KeyboardSource* keyboard);
+void SetControllerSource(ControllerSource* controllers);
 
 // The wheel motion the message queue has seen since the last mouse read.
 void AddMouseWheel(std::int32_t delta);

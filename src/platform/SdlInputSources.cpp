@@ -234,6 +234,7 @@ SdlKeyboard sdlKeyboard;
 SdlMouse sdlMouse;
 SdlControllers sdlControllers;
 KeyboardSource* keyboardOverride = nullptr;
+ControllerSource* controllerOverride = nullptr;
 
 }  // namespace
 
@@ -242,7 +243,7 @@ InputSystem GetInputSystem() {
     if (keyboardOverride != nullptr) {
         system.keyboard = keyboardOverride;
         system.mouse = SDL_WasInit(SDL_INIT_VIDEO) != 0 ? &sdlMouse : nullptr;
-        system.controllers = &sdlControllers;
+        system.controllers = controllerOverride != nullptr ? controllerOverride : &sdlControllers;
         return system;
     }
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
@@ -250,12 +251,16 @@ InputSystem GetInputSystem() {
     }
     system.keyboard = &sdlKeyboard;
     system.mouse = &sdlMouse;
-    system.controllers = &sdlControllers;
+    system.controllers = controllerOverride != nullptr ? controllerOverride : &sdlControllers;
     return system;
 }
 
 void SetKeyboardSource(KeyboardSource* keyboard) {
     keyboardOverride = keyboard;
+}
+
+void SetControllerSource(ControllerSource* controllers) {
+    controllerOverride = controllers;
 }
 
 void AddMouseWheel(std::int32_t delta) {

@@ -171,6 +171,65 @@ TEST_F(Input, PreviousStatesAndTriggerTimesSurviveAClear) {
     EXPECT_EQ(input.keyTriggerTime[DIK_S], triggerTime);
 }
 
+namespace {
+
+// Two scripted controllers, of which a test sets the state.
+class ScriptedControllers final : public ControllerSource {
+public:
+    ScriptedControllers() { SetControllerSource(this); }
+    ~ScriptedControllers() override { SetControllerSource(nullptr); }
+    int Open(int limit) override {
+        opened = limit;
+        return 2;
+    }
+    bool Read(int slot, ControllerState& state) override {
+        state = states[slot];
+        return true;
+    }
+    void Close() override { closed = true; }
+
+    ControllerState states[2];
+    int opened = 0;
+    bool closed = false;
+};
+
+}  // namespace
+
+TEST(InputControllers, DirectionsTriggerOnlyPastHalfTheAxisAndButtonsFollowTheSameRule) {
+    ASSERT_TRUE(InitVideo());
+    TestClock clock(0, 0, 1000);
+    ScriptedKeyboard keyboard;
+    ScriptedControllers controllers;
+    CApplication application;
+    application.active = true;
+    {
+        CInput input;
+        ASSERT_TRUE(Succeeded(input.Create()));
+        EXPECT_EQ(controllers.opened, 16);
+        controllers.states[1].x = -500;
+        controllers.states[1].y = 501;
+        controllers.states[1].buttons[3] = 0x80;
+        clock.Advance(0.016);
+        input.Refresh();
+        EXPECT_EQ(input.controllerButtons[1][0], 0);  // left: -500 is not past the threshold
+        EXPECT_EQ(input.controllerTriggered[1][0], 0);
+        EXPECT_EQ(input.controllerButtons[1][3], 0x80);  // down
+        EXPECT_EQ(input.controllerTriggered[1][3], 1);
+        EXPECT_EQ(input.controllerTriggered[1][4 + 3], 1);
+        EXPECT_EQ(input.controllerTriggered[0][4 + 3], 0);
+        controllers.states[1].x = -1000;
+        clock.Advance(0.016);
+        input.Refresh();
+        EXPECT_EQ(input.controllerTriggered[1][0], 1);
+        EXPECT_EQ(input.controllerTriggered[1][3], 0);  // held, not yet repeated
+        EXPECT_EQ(input.prevControllerButtons[1][4 + 3], 0x80);
+        clock.Advance(0.2);
+        input.Refresh();
+        EXPECT_EQ(input.controllerTriggered[1][3], 1);
+    }
+    EXPECT_TRUE(controllers.closed);
+}
+
 TEST(InputCreation, WithoutAWindowSystemTheInputCannotBeCreated) {
     ShutdownVideo();
     RecordingMessageBoxes boxes;
