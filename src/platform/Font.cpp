@@ -27,16 +27,16 @@ std::vector<std::string> SplitLines(const char* text) {
     return lines;
 }
 
-std::string MatchFamily(const char* family) {
+std::string MatchFamily(FcConfig* config, const char* family) {
     std::string path;
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
     if (pattern == nullptr) {
         return path;
     }
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPattern* match = FcFontMatch(config, pattern, &result);
     if (match != nullptr) {
         FcChar8* matchedFamily = nullptr;
         FcChar8* file = nullptr;
@@ -55,16 +55,17 @@ std::string MatchFamily(const char* family) {
 }  // namespace
 
 std::string FindFontFile(const char* const* families, int familyCount) {
-    if (FcInit() == FcFalse) {
+    // A configuration of our own, freed again, rather than fontconfig's process-wide one that lives on.
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (config == nullptr) {
         return {};
     }
-    for (int index = 0; index < familyCount; ++index) {
-        std::string path = MatchFamily(families[index]);
-        if (!path.empty()) {
-            return path;
-        }
+    std::string path;
+    for (int index = 0; index < familyCount && path.empty(); ++index) {
+        path = MatchFamily(config, families[index]);
     }
-    return {};
+    FcConfigDestroy(config);
+    return path;
 }
 
 Font* Font::Create(Device* device, int height, int weight, const char*) {

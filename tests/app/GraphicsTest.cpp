@@ -1,0 +1,153 @@
+#include "app/Graphics.h"
+
+#include <gtest/gtest.h>
+
+#include <glm/ext/matrix_clip_space.hpp>
+#include <glm/ext/matrix_transform.hpp>
+#include <glm/gtc/constants.hpp>
+#include <string>
+
+#include "app/Application.h"
+#include "app/Diagnostics.h"
+#include "platform/Device.h"
+#include "platform/Texture.h"
+#include "support/SoftwareGraphics.h"
+
+using Corvane::g_pDevice;
+using Corvane::g_pGraphics;
+using testing_support::ColoursNear;
+using testing_support::SoftwareGraphics;
+using namespace platform;
+
+namespace {
+
+constexpr std::uint32_t kBlack = 0xFF000000;
+constexpr std::uint32_t kGreen = 0xFF00FF00;
+constexpr std::uint32_t kGrey = 0xFF808080;
+
+class Graphics : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(graphics.Ready());
+        graphics.Clear(kBlack);
+    }
+    SoftwareGraphics graphics;
+};
+
+}  // namespace
+
+TEST_F(Graphics, DefaultStatesAreTheGamesStartingState) {
+    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_FILLMODE), D3DFILL_SOLID);
+    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_CULLMODE), D3DCULL_NONE);
+    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_ZENABLE), D3DZB_TRUE);
+    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_AMBIENT), 0xFF111111u);
+    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_SPECULARENABLE), 1u);
+    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_ALPHABLENDENABLE), 1u);
+    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_SRCBLEND), D3DBLEND_SRCALPHA);
+    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_DESTBLEND), D3DBLEND_INVSRCALPHA);
+    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_ALPHATESTENABLE), 1u);
+    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_ALPHAREF), 1u);
+    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_ALPHAFUNC), D3DCMP_GREATEREQUAL);
+    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_LIGHTING), 0u);
+    EXPECT_EQ(g_pDevice->GetTextureStageState(0, D3DTSS_COLOROP), D3DTOP_MODULATE);
+    EXPECT_EQ(g_pDevice->GetTextureStageState(0, D3DTSS_COLORARG1), D3DTA_TEXTURE);
+    EXPECT_EQ(g_pDevice->GetTextureStageState(0, D3DTSS_COLORARG2), D3DTA_DIFFUSE);
+    EXPECT_EQ(g_pDevice->GetTextureStageState(0, D3DTSS_ALPHAOP), D3DTOP_MODULATE);
+    EXPECT_EQ(g_pDevice->GetTextureStageState(0, D3DTSS_ALPHAARG1), D3DTA_TEXTURE);
+    EXPECT_EQ(g_pDevice->GetTextureStageState(0, D3DTSS_ALPHAARG2), D3DTA_CURRENT);
+}
+
+TEST_F(Graphics, TransformsLookFromBehindTheScreenWithAQuarterPiPerspective) {
+    const glm::mat4 view = g_pDevice->GetTransform(D3DTS_VIEW);
+    const glm::vec4 eye = view * glm::vec4(0.0f, 0.0f, -3.0f, 1.0f);
+    EXPECT_NEAR(eye.z, 0.0f, 1e-6f);
+    const glm::vec4 ahead = view * glm::vec4(0.0f, 0.0f, 1.0f, 1.0f);
+    EXPECT_NEAR(ahead.z, 4.0f, 1e-6f);
+    const glm::mat4 expected = glm::perspectiveLH(glm::quarter_pi<float>(), 800.0f / 600.0f, 0.01f, 5000.0f);
+    EXPECT_EQ(g_pDevice->GetTransform(D3DTS_PROJECTION), expected);
+    EXPECT_EQ(g_pDevice->GetTransform(D3DTS_WORLD), glm::mat4(1.0f));
+}
+
+TEST_F(Graphics, DrawTextIsGreenWithAOnePixelGreyShadowToTheLowerRight) {
+    g_pGraphics->DrawText(100, 100, "HELLO 123");
+    const int green = graphics.CountNear(100, 100, 220, 130, kGreen, 0);
+    const int grey = graphics.CountNear(100, 100, 220, 130, kGrey, 0);
+    EXPECT_GT(green, 40);
+    EXPECT_GT(grey, 5);
+    // Nothing above or left of the text's origin.
+    EXPECT_EQ(graphics.CountNear(0, 0, 800, 99, kBlack, 0), 800 * 99);
+    EXPECT_EQ(graphics.CountNear(0, 100, 99, 130, kBlack, 0), 99 * 30);
+    // Every grey pixel is the shadow of a glyph pixel one up and one left.
+    for (int y = 101; y < 130; ++y) {
+        for (int x = 101; x < 220; ++x) {
+            if (graphics.Pixel(x, y) == kGrey) {
+                EXPECT_NE(graphics.Pixel(x - 1, y - 1), kBlack) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST_F(Graphics, DrawTextWithoutAFontDrawsNothing) {
+    Font* font = g_pGraphics->font;
+    g_pGraphics->font = nullptr;
+    g_pGraphics->DrawText(10, 10, "x");
+    g_pGraphics->font = font;
+    EXPECT_EQ(graphics.CountNear(0, 0, 100, 60, kBlack, 0), 100 * 60);
+}
+
+TEST_F(Graphics, FrameRectOutlinesTheRectangleOnly) {
+    g_pGraphics->DrawFrameRect(100, 50, 200, 150, 0xFFFF0000);
+    EXPECT_TRUE(ColoursNear(graphics.Pixel(100, 50), 0xFFFF0000, 0));
+    EXPECT_TRUE(ColoursNear(graphics.Pixel(150, 50), 0xFFFF0000, 0));
+    EXPECT_TRUE(ColoursNear(graphics.Pixel(100, 100), 0xFFFF0000, 0));
+    EXPECT_TRUE(ColoursNear(graphics.Pixel(200, 100), 0xFFFF0000, 0));
+    EXPECT_TRUE(ColoursNear(graphics.Pixel(150, 150), 0xFFFF0000, 0));
+    EXPECT_EQ(graphics.CountNear(102, 52, 198, 148, kBlack, 0), 96 * 96);
+}
+
+TEST_F(Graphics, FrameRectRestoresLightingAndTheStageTexture) {
+    const std::uint32_t pixel = 0xFFFFFFFF;
+    Texture* texture = g_pDevice->CreateTexture(1, 1, &pixel, 4);
+    ASSERT_NE(texture, nullptr);
+    g_pDevice->SetTexture(0, texture);
+    g_pDevice->SetRenderState(D3DRS_LIGHTING, 1);
+    g_pGraphics->DrawFrameRect(10, 10, 20, 20, 0xFF00FF00);
+    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_LIGHTING), 1u);
+    Texture* stage = g_pDevice->GetTexture(0);
+    EXPECT_EQ(stage, texture);
+    // The caller's reference, the device's and the one just taken: nothing was leaked or dropped.
+    EXPECT_EQ(stage->AddRef(), 4u);
+    stage->Release();
+    stage->Release();
+    g_pDevice->SetTexture(0, nullptr);
+    EXPECT_EQ(texture->Release(), 0u);
+}
+
+TEST_F(Graphics, DebugEntriesDrawThroughTheGraphicsObject) {
+    Corvane::DebugPrint(nullptr, 20, 20, "%d%s", 42, "px");
+    EXPECT_GT(graphics.CountNear(20, 20, 80, 45, kGreen, 0), 10);
+    Corvane::DebugRect(300, 300, 320, 320, 0xFF0000FF);
+    EXPECT_TRUE(ColoursNear(graphics.Pixel(300, 310), 0xFF0000FF, 0));
+}
+
+TEST_F(Graphics, TheBannerIsDarkGreyWithTheFrameworkVersionAtTheLowerRight) {
+    Corvane::CApplication application;
+    application.width = 800;
+    application.height = 600;
+    application.PaintBanner();
+    EXPECT_TRUE(ColoursNear(graphics.Pixel(10, 10), 0xFF404040, 0));
+    EXPECT_TRUE(ColoursNear(graphics.Pixel(400, 300), 0xFF404040, 0));
+    // The first line stands right-aligned in the band from 5/6 of the height, ending 50 pixels from the
+    // right.
+    EXPECT_GT(graphics.CountNear(550, 500, 750, 525, 0xFFC0C0C0, 0), 20);
+    EXPECT_EQ(graphics.CountNear(751, 500, 800, 600, 0xFF404040, 0), 49 * 100);
+    EXPECT_GT(graphics.CountNear(450, 530, 750, 560, 0xFF808080, 0), 20);
+    EXPECT_EQ(graphics.CountNear(0, 0, 800, 499, 0xFF404040, 0), 800 * 499);
+}
+
+TEST(GraphicsRelease, LeavesEveryGlobalNull) {
+    { SoftwareGraphics graphics; }
+    EXPECT_EQ(g_pDevice, nullptr);
+    EXPECT_EQ(Corvane::g_pSprite, nullptr);
+    EXPECT_EQ(Corvane::g_pD3D, nullptr);
+}

@@ -1,0 +1,42 @@
+// A program on the framework whose game takes its time to initialise: it waits until the file named by
+// its first argument exists (or 30 seconds pass), so that a test can look at the start-up banner.
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "app/Application.h"
+#include "game/GameCallbacks.h"
+#include "platform/Window.h"
+
+namespace {
+
+const char* releaseFile = nullptr;
+
+bool SlowInitialize() {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (std::chrono::steady_clock::now() < deadline && !std::filesystem::exists(releaseFile)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argumentCount, char** arguments) {
+    if (argumentCount < 2) {
+        return 2;
+    }
+    releaseFile = arguments[1];
+    platform::InitVideo();
+    const Corvane::ProgramInstance instance{argumentCount, arguments};
+    auto* application = new Corvane::CApplication();
+    application->callbacks = Yorun::GetGameCallbacks();
+    application->callbacks.initialize = &SlowInitialize;
+    if (application->Create(&instance, 0, 0, 800, 600, "Yorun", false)) {
+        application->frameInterval = 0.016393442f;
+        application->Run();
+    }
+    delete application;
+    platform::ShutdownVideo();
+    return 0;
+}

@@ -1,0 +1,141 @@
+# Shared steps of the end-to-end tests: a private X server, the game's window, screenshots and pixels.
+# Every wait polls for a condition with a generous deadline; nothing relies on a fixed sleep alone.
+
+set -euo pipefail
+
+E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/yorun-e2e.XXXXXX")
+E2E_XVFB_PID=""
+E2E_GAME_PID=""
+
+e2e_cleanup() {
+    if [[ -n "$E2E_GAME_PID" ]] && kill -0 "$E2E_GAME_PID" 2>/dev/null; then
+        kill "$E2E_GAME_PID" 2>/dev/null || true
+        wait "$E2E_GAME_PID" 2>/dev/null || true
+    fi
+    if [[ -n "$E2E_XVFB_PID" ]]; then
+        kill "$E2E_XVFB_PID" 2>/dev/null || true
+        wait "$E2E_XVFB_PID" 2>/dev/null || true
+    fi
+    rm -rf "$E2E_WORK"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [[ -n "${DISPLAY:-}" ]]; then
+        import -window root "$E2E_WORK/failure.png" 2>/dev/null &&
+            cp "$E2E_WORK/failure.png" "${TMPDIR:-/tmp}/yorun-e2e-failure.png" &&
+            echo "screen at failure: ${TMPDIR:-/tmp}/yorun-e2e-failure.png" >&2
+    fi
+    exit 1
+}
+
+# Starts Xvfb on a free display number (no window manager: the game's window takes the keyboard focus
+# by itself). Extra arguments go to Xvfb.
+start_xvfb() {
+    local display
+    for display in $(seq 90 190); do
+        if [[ ! -e "/tmp/.X${display}-lock" && ! -e "/tmp/.X11-unix/X${display}" ]]; then
+            Xvfb ":${display}" -screen 0 1024x768x24 -nolisten tcp "$@" >"$E2E_WORK/xvfb.log" 2>&1 &
+            E2E_XVFB_PID=$!
+            export DISPLAY=":${display}"
+            local deadline=$((SECONDS + 20))
+            while ((SECONDS < deadline)); do
+                if xdpyinfo >/dev/null 2>&1; then
+                    return 0
+                fi
+                if ! kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
+                    break
+                fi
+                sleep 0.1
+            done
+            kill "$E2E_XVFB_PID" 2>/dev/null || true
+            E2E_XVFB_PID=""
+        fi
+    done
+    fail "no X server could be started"
+}
+
+# Starts the game in the background with the given arguments; its output goes to game.log.
+start_game() {
+    local binary=$1
+    shift
+    "$binary" "$@" >"$E2E_WORK/game.log" 2>&1 &
+    E2E_GAME_PID=$!
+}
+
+# The id of the viewable window titled exactly as given, or nothing. The renderer may replace the window
+# it starts with, so callers look it up again rather than keep an id.
+window_id() {
+    local title=$1 id
+    for id in $(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null); do
+        if xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable'; then
+            echo "$id"
+            return 0
+        fi
+    done
+}
+
+# Waits for the window titled as given to be on screen (seconds).
+wait_for_window() {
+    local title=$1 timeout=${2:-30}
+    local deadline=$((SECONDS + timeout))
+    while ((SECONDS < deadline)); do
+        if [[ -n "$(window_id "$title")" ]]; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window titled '$title' within ${timeout}s"
+}
+
+# A screenshot of the titled window's contents.
+screenshot() {
+    local title=$1 file=$2 id
+    id=$(window_id "$title")
+    [[ -n "$id" ]] && import -window "$id" "$file" 2>/dev/null
+}
+
+# The pixel of an image as RRGGBB in hex.
+pixel_of() {
+    local file=$1 x=$2 y=$3
+    convert "$file" -crop "1x1+${x}+${y}" -depth 8 txt:- | awk 'NR==2 { sub("#", "", $3); print substr($3, 1, 6) }'
+}
+
+# Waits until the titled window's pixel has the colour (RRGGBB), taking screenshots.
+wait_for_pixel() {
+    local title=$1 x=$2 y=$3 colour=$4 timeout=${5:-30} seen=""
+    local deadline=$((SECONDS + timeout))
+    while ((SECONDS < deadline)); do
+        if screenshot "$title" "$E2E_WORK/poll.png"; then
+            seen=$(pixel_of "$E2E_WORK/poll.png" "$x" "$y")
+            if [[ "${seen,,}" == "${colour,,}" ]]; then
+                return 0
+            fi
+        fi
+        sleep 0.2
+    done
+    fail "pixel ($x, $y) is '$seen', not '$colour', after ${timeout}s"
+}
+
+# Key presses go through the X test extension to the focused window, as a real keyboard's would.
+press() {
+    xdotool key "$@"
+}
+
+# Waits for the game to exit within the time (seconds, fractions allowed) and checks its exit code.
+expect_exit() {
+    local expected_code=$1 timeout=$2 code
+    local deadline
+    deadline=$(($(date +%s%N) + ${timeout%.*} * 1000000000))
+    while kill -0 "$E2E_GAME_PID" 2>/dev/null; do
+        if (($(date +%s%N) > deadline)); then
+            fail "the game is still running ${timeout}s later"
+        fi
+        sleep 0.05
+    done
+    code=0
+    wait "$E2E_GAME_PID" || code=$?
+    E2E_GAME_PID=""
+    [[ "$code" == "$expected_code" ]] || fail "exit code $code, expected $expected_code"
+}
