@@ -1,6 +1,7 @@
 #include "FieldImages.h"
 
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include "Random.h"
@@ -36,8 +37,9 @@ Canvas Background() {
         }
     }
     // Far hills on the horizon.
-    canvas.Fill(Shape::Ellipse({150, 312}, 260, 40), Colour{96, 150, 104}, 1.0F);
-    canvas.Fill(Shape::Ellipse({620, 316}, 300, 48), Colour{84, 140, 96}, 1.0F);
+    const Shape belowHorizon = Shape::Box(-10.0F, 301.0F, 810.0F, 400.0F);
+    canvas.Fill(Shape::Ellipse({150, 312}, 260, 40).Minus(belowHorizon), Colour{96, 150, 104}, 1.0F);
+    canvas.Fill(Shape::Ellipse({620, 316}, 300, 48).Minus(belowHorizon), Colour{84, 140, 96}, 1.0F);
     canvas.Fill(
         Shape::Box(0, 300, 800, 330),
         VerticalGradient(palette::kGrassFar, Mix(palette::kGrassFar, palette::kGrassNear, 0.18F), 300, 330));
@@ -130,7 +132,19 @@ Canvas Reticle() {
     Canvas canvas(100, 100, Colour{0, 0, 0, 0});
     const Colour light = palette::kPaper;
     const Colour gold = palette::kGold;
-    const Shape ring = Shape::Circle({50, 50}, 31.0F).Minus(Shape::Circle({50, 50}, 26.5F));
+    // The ring is broken at the four diagonals: the flight line shows through two of the gaps, and the
+    // other two keep the inside open to the edge, so no transparent pocket is shut in by the art.
+    const Point centre{50.0F, 50.0F};
+    Shape ring = Shape::Circle(centre, 31.0F).Minus(Shape::Circle(centre, 26.5F));
+    for (int i = 0; i < 4; ++i) {
+        const float angle = (45.0F + 90.0F * i) * std::numbers::pi_v<float> / 180.0F;
+        const float spread = 0.24F;
+        const Point a{centre.x + 60.0F * std::cos(angle - spread),
+                      centre.y + 60.0F * std::sin(angle - spread)};
+        const Point b{centre.x + 60.0F * std::cos(angle + spread),
+                      centre.y + 60.0F * std::sin(angle + spread)};
+        ring = ring.Minus(Shape::Polygon({centre, a, b}));
+    }
     canvas.Outlined(ring, light, kInk, 2.0F);
     const Point notches[4][2] = {
         {{50, 10}, {50, 18}}, {{50, 82}, {50, 90}}, {{10, 50}, {18, 50}}, {{82, 50}, {90, 50}}};
@@ -140,8 +154,8 @@ Canvas Reticle() {
     // The flight line from the lower-right corner through the three depths to the top-left corner.
     const Point near{66.0F, 76.0F};
     const Point middle{42.0F, 42.0F};
-    const Point far{5.0F, 5.0F};
-    const Point start{88.0F, 96.0F};
+    const Point far{7.0F, 7.0F};
+    const Point start{86.0F, 97.0F};
     const Shape legs[3] = {Shape::Capsule(start, near, 1.6F), Shape::Capsule(near, middle, 1.6F),
                            Shape::Capsule(middle, far, 1.6F)};
     for (const Shape& leg : legs) {
@@ -152,7 +166,7 @@ Canvas Reticle() {
     }
     // Ticks across the line, larger for the nearer depths.
     const Point ticks[3] = {near, middle, far};
-    const float sizes[3] = {8.0F, 7.0F, 5.0F};
+    const float sizes[3] = {8.0F, 7.0F, 4.5F};
     const Point directions[3] = {{0.707F, -0.707F}, {0.707F, -0.707F}, {0.707F, -0.707F}};
     for (int i = 0; i < 3; ++i) {
         const Point c = ticks[i];
@@ -190,10 +204,10 @@ Canvas StockTen() {
     Canvas canvas(40, 80, Colour{0, 0, 0, 0});
     // Two staggered rows of five make a bundle of ten; the back row stands a little higher.
     for (int i = 0; i < 5; ++i) {
-        UprightArrow(canvas, 8.0F + i * 6.0F, 2.0F, 74.0F, palette::kArrowColours[(i + 1) % 4]);
+        UprightArrow(canvas, 6.0F + i * 7.0F, 2.0F, 74.0F, palette::kArrowColours[(i + 1) % 4]);
     }
     for (int i = 0; i < 5; ++i) {
-        UprightArrow(canvas, 8.0F + i * 6.0F + 0.0F, 6.0F, 78.0F, palette::kArrowColours[i % 4]);
+        UprightArrow(canvas, 9.5F + i * 6.5F, 7.0F, 78.0F, palette::kArrowColours[i % 4]);
     }
     // The cord round the bundle.
     canvas.Outlined(Shape::Box(3.0F, 40.0F, 37.0F, 45.0F, 2.0F), palette::kGold, kInk, 1.5F);
