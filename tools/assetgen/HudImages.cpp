@@ -54,8 +54,8 @@ Canvas KeyCap(const Lettering& lettering, int colour, const std::string& letter)
     canvas.Fill(Shape::Box(4, 3, 44, 40, 7),
                 VerticalGradient(Mix(base, palette::kPaper, 0.35F), base, 3, 40));
     const Lettering::Style letterStyle{Solid(palette::kPaper), kInk, 2.0F, Lettering::Align::Left, 1.0F};
-    lettering.Draw(canvas, Lettering::Face::Latin, letter, 4, 4, 25, 28, letterStyle);
-    canvas.Outlined(Shape::Mark(colour, {36.5F, 34.0F}, 5.6F), palette::kPaper, kInk, 1.6F);
+    lettering.Draw(canvas, Lettering::Face::Latin, letter, 3, 5, 23, 30, letterStyle);
+    canvas.Outlined(Shape::Mark(colour, {35.5F, 21.5F}, 6.2F), palette::kPaper, kInk, 1.6F);
     return canvas;
 }
 
