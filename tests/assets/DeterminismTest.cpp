@@ -37,9 +37,9 @@ private:
     fs::path m_path;
 };
 
-int RunAssetgen(const std::string& arguments, const fs::path& errors) {
+int RunAssetgen(const std::string& arguments, const fs::path& errors, const std::string& environment = "") {
     const std::string command =
-        "'" + std::string(YORUN_ASSETGEN) + "' " + arguments + " 2>'" + errors.string() + "'";
+        environment + "'" + std::string(YORUN_ASSETGEN) + "' " + arguments + " 2>'" + errors.string() + "'";
     return std::system(command.c_str());
 }
 
@@ -86,6 +86,22 @@ TEST(Assetgen, ReportsAnUnwritableOutputAndExitsWithFailure) {
     std::ifstream message(errors);
     const std::string text((std::istreambuf_iterator<char>(message)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("assetgen: cannot create"), std::string::npos) << text;
+}
+
+TEST(Assetgen, ReportsAMissingFontAndExitsWithFailure) {
+    TemporaryDirectory scratch;
+    ASSERT_FALSE(scratch.Path().empty());
+    // A fontconfig configuration that knows no fonts at all.
+    const fs::path config = scratch.Path() / "fonts.conf";
+    std::ofstream(config) << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
+    const fs::path errors = scratch.Path() / "errors";
+    EXPECT_NE(RunAssetgen("--output '" + (scratch.Path() / "out").string() + "'", errors,
+                          "FONTCONFIG_FILE='" + config.string() + "' "),
+              0);
+    std::ifstream message(errors);
+    const std::string text((std::istreambuf_iterator<char>(message)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("is not installed"), std::string::npos) << text;
+    EXPECT_FALSE(fs::exists(scratch.Path() / "out" / "mato_bmp")) << "wrote pictures without its lettering";
 }
 
 TEST(Assetgen, RejectsUnknownArgumentsWithUsage) {
