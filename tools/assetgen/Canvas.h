@@ -1,0 +1,63 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <functional>
+#include <memory>
+
+#include "Colour.h"
+#include "Mask.h"
+#include "Shape.h"
+
+namespace assetgen {
+
+struct SurfaceDeleter {
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+
+// A picture being painted: an ARGB8888 SDL surface whose alpha is coverage, so art can be laid on a
+// transparent sheet and only at the very end be turned into the keyed 24-bit file. Keeping coverage until
+// then is what lets edges inside the art stay smooth while edges against the key colour come out hard.
+class Canvas {
+public:
+    using Paint = std::function<Colour(float x, float y)>;
+    enum class Blend { Over, Add };
+
+    Canvas(int width, int height, Colour fill);
+
+    int Width() const { return m_surface->w; }
+    int Height() const { return m_surface->h; }
+    const SDL_Surface* Surface() const { return m_surface.get(); }
+
+    Colour At(int x, int y) const;
+    void Set(int x, int y, Colour colour);
+    // Lays `colour` over the pixel with the given coverage (its own alpha multiplies in).
+    void Blend(int x, int y, Colour colour, float coverage, enum Blend mode = Blend::Over);
+
+    void Fill(const Shape& shape, Colour colour, float feather = 1.0F);
+    void Fill(const Shape& shape, const Paint& paint, float feather = 1.0F, enum Blend mode = Blend::Over);
+    // The shape with a dark rim of `width` pixels round it.
+    void Outlined(const Shape& shape, Colour fill, Colour outline, float width);
+    void Outlined(const Shape& shape, const Paint& fill, Colour outline, float width);
+    void Paste(const Mask& mask, int left, int top, const Paint& paint, enum Blend mode = Blend::Over);
+    void Paste(const Canvas& other, int left, int top);
+    void FillAll(const Paint& paint);
+
+    // The 24-bit picture: pixels at least half covered keep their colour, the rest become `key`. An art
+    // pixel that happens to equal the key is nudged by one step so it does not vanish in the game.
+    SurfacePtr Keyed(Colour key) const;
+    // The 24-bit picture of a sheet that is opaque everywhere.
+    SurfacePtr Opaque() const;
+    // The 32-bit picture with its alpha, for the one file kept with real transparency.
+    SurfacePtr WithAlpha() const;
+
+private:
+    SurfacePtr m_surface;
+};
+
+// A vertical gradient between two colours over [top, bottom].
+Canvas::Paint VerticalGradient(Colour top, Colour bottom, float topY, float bottomY);
+Canvas::Paint Solid(Colour colour);
+
+}  // namespace assetgen

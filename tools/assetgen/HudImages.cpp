@@ -1,0 +1,123 @@
+#include "HudImages.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace assetgen {
+
+namespace {
+
+using palette::kInk;
+
+// Ten digits in cells of cellW × cellH from x 0. All ten share one scale, taken from the widest and the
+// tallest digit, so strokes and heights match whichever digits a number is made of.
+Canvas DigitStrip(const Lettering& lettering, int cellW, int cellH, const Canvas::Paint& fill,
+                  float outline) {
+    Mask inks[10];
+    int widest = 0;
+    int tallest = 0;
+    for (int d = 0; d < 10; ++d) {
+        inks[d] = lettering.Ink(Lettering::Face::Latin, std::to_string(d));
+        widest = std::max(widest, inks[d].width);
+        tallest = std::max(tallest, inks[d].height);
+    }
+    const float pad = std::ceil(outline) + 1.0F;
+    const float scaleY = (cellH - 2.0F * pad) / tallest;
+    // Bold digits squeezed a little read as a figure font and still fill the tall cell.
+    const float scaleX = std::min(scaleY, (cellW - 2.0F * pad) / widest);
+    Canvas strip(cellW * 10, cellH, Colour{0, 0, 0, 0});
+    for (int d = 0; d < 10; ++d) {
+        const int w = std::max(1, static_cast<int>(std::lround(inks[d].width * scaleX)));
+        const int h = std::max(1, static_cast<int>(std::lround(inks[d].height * scaleY)));
+        const Mask glyph = inks[d].Resized(w, h);
+        const int left = d * cellW + (cellW - w) / 2 - static_cast<int>(pad);
+        const int top = cellH - static_cast<int>(pad) - h - static_cast<int>(pad);
+        Lettering::PaintMask(strip, glyph, left, top, Lettering::Style{fill, kInk, outline});
+    }
+    return strip;
+}
+
+Canvas Caption(const Lettering& lettering, const std::string& text, int width, int height) {
+    Canvas canvas(width, height, Colour{0, 0, 0, 0});
+    const Lettering::Style style{VerticalGradient(palette::kPaper, palette::kGoldLight, 0.0F, float(height)),
+                                 kInk, 2.0F, Lettering::Align::Centre, 1.45F};
+    lettering.Draw(canvas, Lettering::Face::Latin, text, 0, 0, width, height, style);
+    return canvas;
+}
+
+Canvas KeyCap(const Lettering& lettering, int colour, const std::string& letter) {
+    const Colour base = palette::kArrowColours[colour];
+    Canvas canvas(48, 48, Colour{0, 0, 0, 0});
+    // A key seen slightly from above: a darker skirt, then the lit top face.
+    canvas.Outlined(Shape::Box(2, 2, 46, 46, 8), Mix(base, kInk, 0.45F), kInk, 2.0F);
+    canvas.Fill(Shape::Box(4, 3, 44, 40, 7),
+                VerticalGradient(Mix(base, palette::kPaper, 0.35F), base, 3, 40));
+    const Lettering::Style letterStyle{Solid(palette::kPaper), kInk, 2.0F, Lettering::Align::Left, 1.0F};
+    lettering.Draw(canvas, Lettering::Face::Latin, letter, 3, 5, 23, 30, letterStyle);
+    canvas.Outlined(Shape::Mark(colour, {35.5F, 21.5F}, 6.2F), palette::kPaper, kInk, 1.6F);
+    return canvas;
+}
+
+Canvas OutOfArrows(const Lettering& lettering) {
+    Canvas canvas(360, 60, Colour{0, 0, 0, 0});
+    canvas.Outlined(Shape::Box(2, 2, 358, 58, 12), Colour{38, 30, 54}, kInk, 2.0F);
+    canvas.Fill(Shape::Box(5, 5, 355, 55, 10).Minus(Shape::Box(7, 7, 353, 53, 8)), palette::kCrimson);
+    lettering.Draw(canvas, Lettering::Face::Latin, "OUT OF ARROWS", 10, 6, 340, 28,
+                   Lettering::Style{VerticalGradient(palette::kCrimsonLight, palette::kCrimson, 8, 32), kInk,
+                                    2.0F, Lettering::Align::Centre, 1.2F});
+    lettering.Draw(canvas, Lettering::Face::Latin, "press SPACE", 10, 32, 340, 22,
+                   Lettering::Style{Solid(palette::kPaper), kInk, 1.5F, Lettering::Align::Centre, 1.0F});
+    return canvas;
+}
+
+Canvas PlusSign(Colour fill) {
+    Canvas canvas(20, 25, Colour{0, 0, 0, 0});
+    const Shape bar = Shape::Box(2.5F, 10.0F, 17.5F, 16.0F, 1.0F);
+    const Shape post = Shape::Box(7.0F, 5.5F, 13.0F, 20.5F, 1.0F);
+    canvas.Fill(bar.Grown(2.0F), kInk);
+    canvas.Fill(post.Grown(2.0F), kInk);
+    const Canvas::Paint paint = VerticalGradient(palette::kGoldLight, fill, 5.0F, 20.0F);
+    canvas.Fill(bar, paint);
+    canvas.Fill(post, paint);
+    return canvas;
+}
+
+Canvas MinusSign(Colour fill) {
+    Canvas canvas(20, 7, Colour{0, 0, 0, 0});
+    canvas.Outlined(Shape::Box(2.0F, 1.8F, 18.0F, 5.2F, 1.0F), fill, kInk, 1.5F);
+    return canvas;
+}
+
+}  // namespace
+
+void PaintHudImages(const Lettering& lettering, ImageSet& images) {
+    using Kind = ImageSet::Kind;
+    images.Add(
+        "PlusFigure.bmp", Kind::KeyedBmp,
+        DigitStrip(lettering, 20, 32, VerticalGradient(palette::kGoldLight, palette::kGold, 6, 26), 2.0F));
+    images.Add("MinusFigure.bmp", Kind::KeyedBmp,
+               DigitStrip(lettering, 20, 32,
+                          VerticalGradient(palette::kCrimsonLight, palette::kCrimson, 6, 26), 2.0F));
+    images.Add(
+        "ScoreFigure.bmp", Kind::KeyedBmp,
+        DigitStrip(lettering, 20, 32, VerticalGradient(palette::kPaper, Colour{200, 210, 228}, 6, 26), 2.0F));
+    images.Add(
+        "TimeFigure.bmp", Kind::KeyedBmp,
+        DigitStrip(lettering, 30, 50, VerticalGradient(palette::kPaper, palette::kSkyLow, 8, 42), 3.0F));
+    images.Add("Plus.bmp", Kind::KeyedBmp, PlusSign(palette::kGold));
+    images.Add("Minus.bmp", Kind::KeyedBmp, MinusSign(palette::kCrimson));
+    images.Add("Score.bmp", Kind::KeyedBmp, Caption(lettering, "SCORE", 60, 32));
+    images.Add("Time.bmp", Kind::KeyedBmp, Caption(lettering, "TIME", 80, 36));
+    images.Add("combo.bmp", Kind::KeyedBmp, Caption(lettering, "COMBO", 80, 32));
+    images.Add("MaxScore.bmp", Kind::KeyedBmp, Caption(lettering, "MAX SCORE", 150, 30));
+    const char* const letters[4] = {"Z", "X", "C", "V"};
+    for (int colour = 0; colour < 4; ++colour) {
+        images.Add(std::string(letters[colour]) + ".bmp", Kind::KeyedBmp,
+                   KeyCap(lettering, colour, letters[colour]));
+    }
+    images.Add("Black.bmp", Kind::OpaqueBmp, Canvas(800, 600, Colour{0, 0, 0, 255}));
+    images.Add("stock0.bmp", Kind::KeyedBmp, OutOfArrows(lettering));
+}
+
+}  // namespace assetgen

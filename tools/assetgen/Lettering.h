@@ -1,0 +1,54 @@
+#pragma once
+
+#include <SDL_ttf.h>
+
+#include <string>
+
+#include "Canvas.h"
+#include "Mask.h"
+
+namespace assetgen {
+
+// Lettering for the pictures: DejaVu Sans Bold for Latin text and digits, IPAGothic for Japanese, both
+// located through fontconfig. Text is rendered large and then fitted into the box it must fill, so small
+// labels are cut from crisp outlines rather than from hinted small sizes.
+class Lettering {
+public:
+    enum class Face { Latin, Japanese };
+    enum class Align { Left, Centre, Right };
+
+    struct Style {
+        Canvas::Paint fill;
+        Colour outline;
+        float outlineWidth = 2.0F;
+        Align align = Align::Centre;
+        // How much narrower than its natural shape the text may be squeezed to fill the height (1 = never).
+        float maxSqueeze = 1.0F;
+    };
+
+    Lettering() = default;
+    ~Lettering();
+    Lettering(const Lettering&) = delete;
+    Lettering& operator=(const Lettering&) = delete;
+
+    // Finds and opens both faces; on failure `error` says which font is missing and how to get it.
+    bool Open(std::string& error);
+
+    // The text's ink, cropped to its bounds, at the large working size.
+    Mask Ink(Face face, const std::string& text) const;
+    // Paints `text` into the box (left, top, width, height), as large as fits, outline included.
+    void Draw(Canvas& canvas, Face face, const std::string& text, int left, int top, int width, int height,
+              const Style& style) const;
+    // Paints an already fitted mask with its outline, its top-left corner (outline included) at (left, top).
+    static void PaintMask(Canvas& canvas, const Mask& mask, int left, int top, const Style& style);
+    // `ink` scaled to fit (width, height) once an outline of `outlineWidth` is added round it.
+    static Mask Fit(const Mask& ink, int width, int height, float outlineWidth, float maxSqueeze);
+
+private:
+    static constexpr int kWorkingSize = 120;
+
+    TTF_Font* m_latin = nullptr;
+    TTF_Font* m_japanese = nullptr;
+};
+
+}  // namespace assetgen

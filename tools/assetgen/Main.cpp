@@ -1,0 +1,127 @@
+// assetgen: paints every picture and synthesises every sound cue the game loads, into
+// <output>/mato_bmp and <output>/mato_snd, and optionally a contact sheet of the pictures for review.
+// The same build always writes the same bytes: nothing depends on the clock or on a random seed.
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "ContactSheet.h"
+#include "CueSet.h"
+#include "EffectImages.h"
+#include "FieldImages.h"
+#include "HudImages.h"
+#include "ImageSet.h"
+#include "Lettering.h"
+#include "MenuImages.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: assetgen [--output DIR] [--contact-sheet FILE.png]\n"
+    "  --output DIR            write DIR/mato_bmp and DIR/mato_snd\n"
+    "  --contact-sheet FILE    write every picture on one PNG page for review\n";
+
+struct Options {
+    std::string output;
+    std::string contactSheet;
+};
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if ((word == "--output" || word == "--contact-sheet") && i + 1 < argc) {
+            (word == "--output" ? options.output : options.contactSheet) = argv[++i];
+        } else {
+            return false;
+        }
+    }
+    return !options.output.empty() || !options.contactSheet.empty();
+}
+
+bool MakeDirectory(const std::filesystem::path& path, std::string& error) {
+    std::error_code code;
+    std::filesystem::create_directories(path, code);
+    if (code) {
+        error = "cannot create " + path.string() + ": " + code.message();
+        return false;
+    }
+    return true;
+}
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "assetgen: %s\n", message.c_str());
+    return 1;
+}
+
+// Keeps SDL_ttf open for as long as fonts are in use.
+class TtfSession {
+public:
+    TtfSession() : m_ok(TTF_Init() == 0) {}
+    ~TtfSession() {
+        if (m_ok) {
+            TTF_Quit();
+        }
+    }
+    TtfSession(const TtfSession&) = delete;
+    TtfSession& operator=(const TtfSession&) = delete;
+    bool Ok() const { return m_ok; }
+
+private:
+    bool m_ok;
+};
+
+int Run(const Options& options) {
+    TtfSession ttf;
+    if (!ttf.Ok()) {
+        return Fail(std::string("cannot start SDL_ttf: ") + TTF_GetError());
+    }
+    std::string error;
+    assetgen::Lettering lettering;
+    if (!lettering.Open(error)) {
+        return Fail(error);
+    }
+    assetgen::ImageSet images;
+    assetgen::PaintMenuImages(lettering, images);
+    assetgen::PaintFieldImages(images);
+    assetgen::PaintHudImages(lettering, images);
+    assetgen::PaintEffectImages(images);
+
+    if (!options.output.empty()) {
+        const std::filesystem::path root(options.output);
+        if (!MakeDirectory(root / "mato_bmp", error) ||
+            !images.WriteAll((root / "mato_bmp").string(), error)) {
+            return Fail(error);
+        }
+        if (!MakeDirectory(root / "mato_snd", error) ||
+            !assetgen::CueSet::WriteAll((root / "mato_snd").string(), error)) {
+            return Fail(error);
+        }
+    }
+    if (!options.contactSheet.empty() &&
+        !assetgen::ContactSheet::Write(images, lettering, options.contactSheet, error)) {
+        return Fail(error);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    try {
+        return Run(options);
+    } catch (const std::exception& failure) {
+        return Fail(failure.what());
+    }
+}

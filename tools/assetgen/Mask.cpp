@@ -1,0 +1,54 @@
+#include "Mask.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace assetgen {
+
+Mask Mask::Dilated(float radius) const {
+    const int pad = static_cast<int>(std::ceil(radius)) + 1;
+    Mask out(width + 2 * pad, height + 2 * pad);
+    for (int y = 0; y < out.height; ++y) {
+        for (int x = 0; x < out.width; ++x) {
+            float best = 0.0F;
+            for (int dy = -pad; dy <= pad; ++dy) {
+                for (int dx = -pad; dx <= pad; ++dx) {
+                    // Each source pixel reaches `radius` further; the last pixel of reach fades out.
+                    const float reach =
+                        std::clamp(radius + 0.5F - std::hypot(float(dx), float(dy)), 0.0F, 1.0F);
+                    if (reach > 0.0F) {
+                        best = std::max(best, reach * At(x - pad + dx, y - pad + dy));
+                    }
+                }
+            }
+            out.Ref(x, y) = best;
+        }
+    }
+    return out;
+}
+
+Mask Mask::Resized(int w, int h) const {
+    Mask out(w, h);
+    const float sx = static_cast<float>(width) / w;
+    const float sy = static_cast<float>(height) / h;
+    for (int y = 0; y < h; ++y) {
+        const float y0 = y * sy;
+        const float y1 = (y + 1) * sy;
+        for (int x = 0; x < w; ++x) {
+            const float x0 = x * sx;
+            const float x1 = (x + 1) * sx;
+            float sum = 0.0F;
+            for (int iy = static_cast<int>(y0); iy < static_cast<int>(std::ceil(y1)); ++iy) {
+                const float wy = std::min(y1, iy + 1.0F) - std::max(y0, float(iy));
+                for (int ix = static_cast<int>(x0); ix < static_cast<int>(std::ceil(x1)); ++ix) {
+                    const float wx = std::min(x1, ix + 1.0F) - std::max(x0, float(ix));
+                    sum += wx * wy * At(ix, iy);
+                }
+            }
+            out.Ref(x, y) = std::clamp(sum / (sx * sy), 0.0F, 1.0F);
+        }
+    }
+    return out;
+}
+
+}  // namespace assetgen
