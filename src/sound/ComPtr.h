@@ -10,9 +10,9 @@ template <class I>
 class Com_ptr {
 public:
     Com_ptr() = default;
-    explicit Com_ptr(I* object) : held(object, [](I* p) { p->Release(); }) {
-        if (object == nullptr) {
-            held.reset();
+    explicit Com_ptr(I* object) {
+        if (object != nullptr) {
+            held.reset(object, [](I* p) { p->Release(); });
         }
     }
 

@@ -21,6 +21,7 @@ public:
     sp<OggVorbisResource> Clone() override;
 
     const char* GetFileName() const { return fileName; }
+    const sp<char>& GetData() const { return data; }
     int GetSize() const { return size; }
     int GetPosition() const { return pos; }
 

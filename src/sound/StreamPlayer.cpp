@@ -93,6 +93,12 @@ bool StreamPlayer::Play(bool playLoop) {
         return false;
     }
     loop = playLoop;
+    // At rest the ring holds the start of the sound as the last loop choice read it; a short sound read
+    // without looping is followed by silence there, so a change of choice reads the ring again.
+    if (state != STATE_PLAYING && decoder->GetLoop() != loop) {
+        decoder->SetLoop(loop);
+        RewindLocked();
+    }
     decoder->SetLoop(loop);
     // From rest the ring holds the sound from its start and the play position is at the start of the ring
     // (Open and Stop rewind), so the streaming thread starts over too, even when it never saw the stop.
