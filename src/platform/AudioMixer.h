@@ -39,6 +39,11 @@ private:
     void Attach(AudioBuffer* buffer);
     void Detach(AudioBuffer* buffer);
     void MixChunk(std::int16_t* out, int frames);
+    void Advance(AudioBuffer& voice, std::uint64_t count);
+    void MixUnchanged(AudioBuffer& voice, int frames);
+    template <bool kMono>
+    void MixResampled(AudioBuffer& voice, int frames);
+    void MixCarefully(AudioBuffer& voice, int frames);
 
     const int rate;
     std::mutex mutex;
