@@ -44,9 +44,8 @@ bool StreamPlayer::Open(const sp<PCMDecoder>& source) {
     bufferDesc.dwReserved = 0;
     bufferDesc.lpwfxFormat = &format;
     decoder = source->Clone();
-    // A buffer left from an earlier open is reused only when it holds sound of the same shape; another
-    // rate or channel count would play at the wrong speed.
-    // It is stopped like any other stopped player's.
+    // A buffer left from an earlier open is stopped, as the player now is, and reused only when it holds
+    // sound of the same shape: another rate or channel count would play at the wrong speed.
     if (buffer) {
         buffer->Stop();
         if (previousFormat.nSamplesPerSec != format.nSamplesPerSec ||
