@@ -181,6 +181,23 @@ TEST_F(StreamPlayerTest, StopAndPlayBetweenTwoRoundsStartsCleanly) {
     EXPECT_LE(static_cast<std::size_t>(stoppedAfter) * kRoundFrames, reference.size() / 2 + kRoundFrames);
 }
 
+TEST_F(StreamPlayerTest, RestartAfterTheEndWasNotedPlaysTheWholeSoundAgain) {
+    OpenPlayer(Tone{.seconds = 0.3});
+    player.Play(false);
+    std::vector<std::int16_t> ignored;
+    // Past the middle of the ring: the end of the sound has been noted, the player still plays.
+    PullRounds(6, ignored);
+    ASSERT_EQ(player.GetState(), StreamPlayer::STATE_PLAYING);
+
+    player.Stop();
+    player.Play(false);
+    std::vector<std::int16_t> out;
+    const int stoppedAfter = PullRounds(15, out);
+
+    EXPECT_EQ(std::vector<std::int16_t>(out.begin(), out.begin() + reference.size()), reference);
+    EXPECT_GE(stoppedAfter, 10);
+}
+
 TEST_F(StreamPlayerTest, VolumeScalesTheSamples) {
     OpenPlayer(Tone{.seconds = 0.5});
     player.SetVolume(-600);
