@@ -1,0 +1,177 @@
+#include "platform/AudioBuffer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <mutex>
+
+#include "platform/AudioMixer.h"
+#include "platform/AudioOutput.h"
+
+namespace platform {
+
+namespace {
+
+float GainOf(std::int32_t volume) {
+    if (volume <= DSBVOLUME_MIN) {
+        return 0.0f;
+    }
+    return static_cast<float>(std::pow(10.0, static_cast<double>(volume) / 2000.0));
+}
+
+}  // namespace
+
+AudioBuffer::AudioBuffer(std::shared_ptr<AudioOutput> output, const WAVEFORMATEX& format, std::uint32_t bytes)
+    : output(std::move(output)),
+      mixer(this->output->GetMixer()),
+      channels(format.nChannels),
+      blockAlign(format.nBlockAlign),
+      bytes(bytes),
+      frames(bytes / format.nBlockAlign),
+      samples(new std::int16_t[bytes / sizeof(std::int16_t)]()),
+      step((static_cast<std::uint64_t>(format.nSamplesPerSec) << 32) /
+           static_cast<std::uint64_t>(mixer.GetRate())) {
+    mixer.Attach(this);
+}
+
+AudioBuffer::~AudioBuffer() {
+    mixer.Detach(this);
+}
+
+std::uint32_t AudioBuffer::AddRef() {
+    return ++references;
+}
+
+std::uint32_t AudioBuffer::Release() {
+    const std::uint32_t left = --references;
+    if (left == 0) {
+        delete this;
+    }
+    return left;
+}
+
+bool AudioBuffer::IsLocked(std::uint32_t frame) const {
+    if (!locked) {
+        return false;
+    }
+    const std::uint32_t distance = frame >= lockedFrom ? frame - lockedFrom : frame + frames - lockedFrom;
+    return distance < lockedFrames;
+}
+
+float AudioBuffer::SampleAt(std::uint32_t frame, int channel) const {
+    if (IsLocked(frame)) {
+        return 0.0f;
+    }
+    const std::int16_t* first = samples.get() + static_cast<std::size_t>(frame) * channels;
+    return static_cast<float>(channels == 1 ? first[0] : first[channel]);
+}
+
+HRESULT AudioBuffer::Lock(std::uint32_t offset, std::uint32_t count, void** audioPtr1,
+                          std::uint32_t* audioBytes1, void** audioPtr2, std::uint32_t* audioBytes2,
+                          std::uint32_t flags) {
+    if (audioPtr1 == nullptr || audioBytes1 == nullptr) {
+        return DSERR_INVALIDPARAM;
+    }
+    std::lock_guard<std::mutex> guard(mixer.mutex);
+    if (locked) {
+        return DSERR_INVALIDCALL;
+    }
+    if ((flags & DSBLOCK_ENTIREBUFFER) != 0) {
+        offset = 0;
+        count = bytes;
+    } else if ((flags & DSBLOCK_FROMWRITECURSOR) != 0) {
+        offset = position * static_cast<std::uint32_t>(blockAlign);
+    }
+    if (offset >= bytes || count == 0 || count > bytes) {
+        return DSERR_INVALIDPARAM;
+    }
+    // A range that crosses the end of the ring goes on from its start, and needs somewhere to say so.
+    const std::uint32_t first = std::min(count, bytes - offset);
+    if (first < count && (audioPtr2 == nullptr || audioBytes2 == nullptr)) {
+        return DSERR_INVALIDPARAM;
+    }
+    auto* base = reinterpret_cast<std::uint8_t*>(samples.get());
+    *audioPtr1 = base + offset;
+    *audioBytes1 = first;
+    if (audioPtr2 != nullptr) {
+        *audioPtr2 = first < count ? base : nullptr;
+    }
+    if (audioBytes2 != nullptr) {
+        *audioBytes2 = count - first;
+    }
+    const auto block = static_cast<std::uint32_t>(blockAlign);
+    locked = true;
+    lockedFrom = offset / block;
+    lockedFrames = std::min(frames, (offset % block + count + block - 1) / block);
+    return DS_OK;
+}
+
+HRESULT AudioBuffer::Unlock(void*, std::uint32_t, void*, std::uint32_t) {
+    std::lock_guard<std::mutex> guard(mixer.mutex);
+    if (!locked) {
+        return DSERR_INVALIDCALL;
+    }
+    locked = false;
+    return DS_OK;
+}
+
+HRESULT AudioBuffer::Play(std::uint32_t, std::uint32_t, std::uint32_t flags) {
+    std::lock_guard<std::mutex> guard(mixer.mutex);
+    playing = true;
+    looping = (flags & DSBPLAY_LOOPING) != 0;
+    return DS_OK;
+}
+
+HRESULT AudioBuffer::Stop() {
+    std::lock_guard<std::mutex> guard(mixer.mutex);
+    playing = false;
+    return DS_OK;
+}
+
+HRESULT AudioBuffer::SetCurrentPosition(std::uint32_t newPosition) {
+    if (newPosition >= bytes) {
+        return DSERR_INVALIDPARAM;
+    }
+    std::lock_guard<std::mutex> guard(mixer.mutex);
+    position = newPosition / static_cast<std::uint32_t>(blockAlign);
+    fraction = 0;
+    return DS_OK;
+}
+
+HRESULT AudioBuffer::GetCurrentPosition(std::uint32_t* currentPlayCursor, std::uint32_t* currentWriteCursor) {
+    std::lock_guard<std::mutex> guard(mixer.mutex);
+    const std::uint32_t at = position * static_cast<std::uint32_t>(blockAlign);
+    if (currentPlayCursor != nullptr) {
+        *currentPlayCursor = at;
+    }
+    if (currentWriteCursor != nullptr) {
+        *currentWriteCursor = at;
+    }
+    return DS_OK;
+}
+
+HRESULT AudioBuffer::SetVolume(std::int32_t newVolume) {
+    if (newVolume < DSBVOLUME_MIN || newVolume > DSBVOLUME_MAX) {
+        return DSERR_INVALIDPARAM;
+    }
+    const float newGain = GainOf(newVolume);
+    std::lock_guard<std::mutex> guard(mixer.mutex);
+    volume = newVolume;
+    gain = newGain;
+    return DS_OK;
+}
+
+HRESULT AudioBuffer::GetVolume(std::int32_t* current) {
+    if (current == nullptr) {
+        return DSERR_INVALIDPARAM;
+    }
+    std::lock_guard<std::mutex> guard(mixer.mutex);
+    *current = volume;
+    return DS_OK;
+}
+
+bool AudioBuffer::IsPlaying() {
+    std::lock_guard<std::mutex> guard(mixer.mutex);
+    return playing;
+}
+
+}  // namespace platform

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <mutex>
+
+namespace platform {
+
+class AudioBuffer;
+
+// Sums every playing buffer into 16-bit stereo at the output rate. The SDL audio callback pulls it one
+// device period at a time; a test can pull it directly for any number of frames, with no device at all.
+//
+// The lock is held only for bookkeeping and for the mixing itself, never while a buffer is being filled:
+// the decoders write into locked regions without it, and the mixer reads those regions as silence. The
+// callback therefore never waits behind a decoder, and never allocates.
+class AudioMixer {
+public:
+    static constexpr int kChannels = 2;
+
+    explicit AudioMixer(int rate);
+    ~AudioMixer();
+
+    AudioMixer(const AudioMixer&) = delete;
+    AudioMixer& operator=(const AudioMixer&) = delete;
+
+    int GetRate() const { return rate; }
+
+    // Writes `frames` interleaved stereo frames and advances the play position of every playing buffer by
+    // what it consumed.
+    void Mix(std::int16_t* out, int frames);
+
+private:
+    friend class AudioBuffer;
+
+    // Frames mixed per turn of the lock; a longer pull is mixed in turns.
+    static constexpr int kChunkFrames = 512;
+
+    void Attach(AudioBuffer* buffer);
+    void Detach(AudioBuffer* buffer);
+    void MixChunk(std::int16_t* out, int frames);
+    void Advance(AudioBuffer& voice, std::uint64_t count);
+    void MixUnchanged(AudioBuffer& voice, int frames);
+    template <bool kMono>
+    void MixResampled(AudioBuffer& voice, int frames);
+    void MixCarefully(AudioBuffer& voice, int frames);
+
+    const int rate;
+    std::mutex mutex;
+    AudioBuffer* voices = nullptr;
+    std::array<float, kChunkFrames * kChannels> accumulator{};
+};
+
+}  // namespace platform

@@ -1,0 +1,74 @@
+#include "sound/SoundBank.h"
+
+#include "app/Application.h"
+#include "app/Diagnostics.h"
+#include "sound/OggDecoder.h"
+#include "sound/OggVorbisMemory.h"
+
+namespace Dix {
+
+SoundBank::SoundBank() {
+    loaded.fill(false);
+    volume.fill(kDefaultVolume);
+}
+
+SoundBank::~SoundBank() = default;
+
+void SoundBank::Load(const char* fileName, int slot) {
+    StreamPlayer& player = players[slot];
+    if (loaded[slot]) {
+        player.Close();
+        loaded[slot] = false;
+    }
+    // A device object per load; the output behind them is one and the same. The output is not tied to a
+    // window, so no window is named.
+    platform::AudioDevice* created = nullptr;
+    if (platform::Succeeded(platform::AudioDevice::Create(&created))) {
+        created->SetCooperativeLevel(nullptr, platform::DSSCL_PRIORITY);
+    }
+    device = Com_ptr<platform::AudioDevice>(created);
+
+    auto memory = std::make_shared<OggVorbisMemory>(fileName);
+    auto decoder = std::make_shared<OggDecoder>(memory);
+    player.SetDevice(device);
+    if (decoder->IsReady()) {
+        player.Open(decoder->Clone());
+        loaded[slot] = true;
+    } else {
+        Corvane::ShowMessageBox(
+            Corvane::g_pApplication,
+            "【%s】が読み込めませんでした。\nファイル名やディレクトリが間違っていないか確認してください。",
+            fileName != nullptr ? fileName : "");
+    }
+}
+
+void SoundBank::SetVolume(int slot, int newVolume) {
+    volume[slot] = newVolume;
+    players[slot].SetVolume(newVolume);
+}
+
+bool SoundBank::Play(bool loop, int slot) {
+    StreamPlayer& player = players[slot];
+    player.Stop();
+    player.SetVolume(volume[slot]);
+    return player.Play(loop);
+}
+
+int SoundBank::GetState(int slot) const {
+    return players[slot].GetState();
+}
+
+void SoundBank::StopAll() {
+    for (StreamPlayer& player : players) {
+        player.Stop();
+    }
+}
+
+void SoundBank::ReleaseAll() {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        players[slot].Close();
+        volume[slot] = kDefaultVolume;
+    }
+}
+
+}  // namespace Dix

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <thread>
+
+#include "platform/AudioBuffer.h"
+#include "platform/AudioDevice.h"
+#include "platform/AudioTypes.h"
+#include "sound/ComPtr.h"
+#include "sound/PCMDecoder.h"
+#include "sound/Sp.h"
+
+namespace Dix {
+
+// Plays one decoded sound through a one-second ring buffer. The ring is filled whole when the sound is
+// opened or rewound; the player's streaming thread then refills whichever half the play position has just
+// left, and stops a sound that does not loop once the play position has passed its last sample.
+class StreamPlayer {
+public:
+    static constexpr int STATE_CLOSED = 0;
+    static constexpr int STATE_PLAYING = 1;
+    static constexpr int STATE_STOPPED = 3;
+
+    StreamPlayer();
+    ~StreamPlayer();
+
+    StreamPlayer(const StreamPlayer&) = delete;
+    StreamPlayer& operator=(const StreamPlayer&) = delete;
+
+    void SetDevice(const Com_ptr<platform::AudioDevice>& newDevice);
+    bool Open(const sp<PCMDecoder>& source);
+    bool Play(bool playLoop);
+    void Stop();
+    bool Rewind();
+    void SetVolume(int volume);
+    int GetState() const { return state; }
+    void Close();
+    void JoinThread();
+
+    // One poll of the streaming thread: refill, end tracking, stop at the end. The thread runs it every
+    // 100 ms; a test can run it itself between pulls of the mixer.
+    void StreamRound();
+
+    bool IsReady() const { return ready; }
+    const platform::DSBUFFERDESC& GetBufferDesc() const { return bufferDesc; }
+
+private:
+    static constexpr std::uint32_t kBufferSeconds = 1;
+    static constexpr std::uint32_t kBufferFlags =
+        platform::DSBCAPS_CTRLFREQUENCY | platform::DSBCAPS_CTRLPAN | platform::DSBCAPS_CTRLVOLUME |
+        platform::DSBCAPS_CTRLPOSITIONNOTIFY | platform::DSBCAPS_GLOBALFOCUS;
+    static constexpr std::uint32_t kDescSize = 36;
+    static constexpr auto kPollInterval = std::chrono::milliseconds(100);
+
+    // Where the streaming thread stands in the ring; starts afresh at every Play from rest.
+    struct Tracking {
+        int fillHalf = 0;
+        bool ended = false;
+        bool endNoted = false;
+        std::uint32_t endPos = 0;
+        std::uint32_t prevPos = 0;
+    };
+
+    void StreamThread();
+    // These run with `mutex` held.
+    bool RewindLocked();
+    void StreamRoundLocked();
+    void RefillLocked(std::uint32_t offset, std::uint32_t bytes);
+    bool CreateBufferLocked();
+    std::uint32_t FirstHalfBytes() const;
+    std::uint32_t PlayCursor() const;
+
+    sp<PCMDecoder> decoder;
+    platform::WAVEFORMATEX format;
+    platform::DSBUFFERDESC bufferDesc;
+    Com_ptr<platform::AudioDevice> device;
+    Com_ptr<platform::AudioBuffer> buffer;
+    std::atomic<bool> ready{false};
+    std::thread thread;
+    std::atomic<bool> stopRequest{false};
+    bool loop = true;
+    std::atomic<int> state{STATE_CLOSED};
+
+    // One lock makes refills, rewinds and state changes exclusive of one another; the thread also sleeps
+    // on it so that a stop request wakes it at once.
+    std::mutex mutex;
+    std::condition_variable wake;
+    Tracking tracking;
+};
+
+}  // namespace Dix

@@ -1,0 +1,300 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/AudioBuffer.h"
+#include "platform/AudioDevice.h"
+#include "platform/AudioMixer.h"
+#include "platform/AudioOutput.h"
+#include "platform/Window.h"
+
+namespace {
+
+using namespace platform;
+
+constexpr int kRate = 44100;
+
+WAVEFORMATEX Pcm16(int rate, int channels) {
+    WAVEFORMATEX format;
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = static_cast<std::uint16_t>(channels);
+    format.nSamplesPerSec = static_cast<std::uint32_t>(rate);
+    format.wBitsPerSample = 16;
+    format.nBlockAlign = static_cast<std::uint16_t>(2 * channels);
+    format.nAvgBytesPerSec = format.nBlockAlign * format.nSamplesPerSec;
+    return format;
+}
+
+// A device on a mixer that the test pulls, and buffers made from it.
+class PulledOutput : public ::testing::Test {
+protected:
+    PulledOutput() : mixer(std::make_shared<AudioMixer>(kRate)), pulled(mixer) {
+        EXPECT_EQ(AudioDevice::Create(&device), DS_OK);
+    }
+    ~PulledOutput() override {
+        for (AudioBuffer* buffer : buffers) {
+            buffer->Release();
+        }
+        if (device != nullptr) {
+            device->Release();
+        }
+    }
+
+    AudioBuffer* MakeBuffer(int rate, int channels, std::uint32_t frames) {
+        WAVEFORMATEX format = Pcm16(rate, channels);
+        DSBUFFERDESC description;
+        description.dwBufferBytes = frames * format.nBlockAlign;
+        description.lpwfxFormat = &format;
+        AudioBuffer* buffer = nullptr;
+        EXPECT_EQ(device->CreateSoundBuffer(&description, &buffer), DS_OK);
+        buffers.push_back(buffer);
+        return buffer;
+    }
+
+    // Fills the whole ring with the given sample function of frame and channel.
+    template <class Function>
+    void Fill(AudioBuffer* buffer, int channels, Function sample) {
+        void* region = nullptr;
+        std::uint32_t bytes = 0;
+        ASSERT_EQ(buffer->Lock(0, 0, &region, &bytes, nullptr, nullptr, DSBLOCK_ENTIREBUFFER), DS_OK);
+        auto* samples = static_cast<std::int16_t*>(region);
+        for (std::uint32_t index = 0; index < bytes / 2; ++index) {
+            samples[index] = sample(index / channels, static_cast<int>(index % channels));
+        }
+        buffer->Unlock(region, bytes, nullptr, 0);
+    }
+
+    std::vector<std::int16_t> Pull(int frames) {
+        std::vector<std::int16_t> out(static_cast<std::size_t>(frames) * 2);
+        mixer->Mix(out.data(), frames);
+        return out;
+    }
+
+    std::uint32_t PlayCursor(AudioBuffer* buffer) {
+        std::uint32_t cursor = 0;
+        buffer->GetCurrentPosition(&cursor, nullptr);
+        return cursor;
+    }
+
+    std::shared_ptr<AudioMixer> mixer;
+    PulledAudio pulled;
+    AudioDevice* device = nullptr;
+    std::vector<AudioBuffer*> buffers;
+};
+
+std::int16_t Ramp(std::uint32_t frame, int channel) {
+    return static_cast<std::int16_t>((channel == 0 ? 1 : -1) * static_cast<int>(frame % 20000));
+}
+
+TEST_F(PulledOutput, PlaysTheRingUnchangedAndAdvancesByWhatItConsumed) {
+    AudioBuffer* buffer = MakeBuffer(kRate, 2, 1000);
+    Fill(buffer, 2, Ramp);
+    buffer->Play(0, 0, DSBPLAY_LOOPING);
+
+    const std::vector<std::int16_t> out = Pull(1300);
+
+    for (std::uint32_t frame = 0; frame < 1300; ++frame) {
+        ASSERT_EQ(out[frame * 2], Ramp(frame % 1000, 0)) << frame;
+        ASSERT_EQ(out[frame * 2 + 1], Ramp(frame % 1000, 1)) << frame;
+    }
+    EXPECT_EQ(PlayCursor(buffer), 300u * 4);
+}
+
+TEST_F(PulledOutput, StoppedBufferIsSilentAndKeepsItsPlace) {
+    AudioBuffer* buffer = MakeBuffer(kRate, 2, 1000);
+    Fill(buffer, 2, Ramp);
+    buffer->SetCurrentPosition(40);
+    buffer->Play(0, 0, DSBPLAY_LOOPING);
+    Pull(100);
+    buffer->Stop();
+
+    const std::vector<std::int16_t> out = Pull(100);
+
+    EXPECT_EQ(out, std::vector<std::int16_t>(200, 0));
+    EXPECT_EQ(PlayCursor(buffer), 40u + 100 * 4);
+    EXPECT_FALSE(buffer->IsPlaying());
+}
+
+TEST_F(PulledOutput, BufferWithoutLoopingStopsAtItsEnd) {
+    AudioBuffer* buffer = MakeBuffer(kRate, 2, 100);
+    Fill(buffer, 2, [](std::uint32_t, int) { return std::int16_t{1000}; });
+    buffer->Play(0, 0, 0);
+
+    const std::vector<std::int16_t> out = Pull(150);
+
+    EXPECT_EQ(out[199], 1000);
+    EXPECT_EQ(out[200], 0);
+    EXPECT_FALSE(buffer->IsPlaying());
+}
+
+TEST_F(PulledOutput, MonoSoundGoesToBothChannels) {
+    AudioBuffer* buffer = MakeBuffer(kRate, 1, 100);
+    Fill(buffer, 1, [](std::uint32_t frame, int) { return static_cast<std::int16_t>(frame * 3); });
+    buffer->Play(0, 0, DSBPLAY_LOOPING);
+
+    const std::vector<std::int16_t> out = Pull(50);
+
+    for (int frame = 0; frame < 50; ++frame) {
+        ASSERT_EQ(out[frame * 2], frame * 3);
+        ASSERT_EQ(out[frame * 2 + 1], frame * 3);
+    }
+    EXPECT_EQ(PlayCursor(buffer), 100u);
+}
+
+TEST_F(PulledOutput, VolumeIsHundredthsOfADecibel) {
+    AudioBuffer* buffer = MakeBuffer(kRate, 2, 100);
+    Fill(buffer, 2, [](std::uint32_t, int channel) { return std::int16_t(channel == 0 ? 20000 : -20000); });
+    buffer->Play(0, 0, DSBPLAY_LOOPING);
+
+    buffer->SetVolume(-600);
+    const std::vector<std::int16_t> sixDecibelsDown = Pull(10);
+    buffer->SetVolume(-2000);
+    const std::vector<std::int16_t> twentyDecibelsDown = Pull(10);
+    buffer->SetVolume(DSBVOLUME_MIN);
+    const std::vector<std::int16_t> silent = Pull(10);
+
+    EXPECT_NEAR(sixDecibelsDown[0], 20000 * std::pow(10.0, -0.3), 1.0);
+    EXPECT_NEAR(sixDecibelsDown[1], -20000 * std::pow(10.0, -0.3), 1.0);
+    EXPECT_NEAR(twentyDecibelsDown[0], 2000, 1.0);
+    EXPECT_EQ(silent, std::vector<std::int16_t>(20, 0));
+    EXPECT_EQ(buffer->SetVolume(1), DSERR_INVALIDPARAM);
+    EXPECT_EQ(buffer->SetVolume(-10001), DSERR_INVALIDPARAM);
+}
+
+TEST_F(PulledOutput, LoudSumsSaturateInsteadOfWrapping) {
+    for (int copy = 0; copy < 2; ++copy) {
+        AudioBuffer* buffer = MakeBuffer(kRate, 2, 100);
+        Fill(buffer, 2,
+             [](std::uint32_t, int channel) { return std::int16_t(channel == 0 ? 30000 : -30000); });
+        buffer->Play(0, 0, DSBPLAY_LOOPING);
+    }
+
+    const std::vector<std::int16_t> out = Pull(10);
+
+    EXPECT_EQ(out[0], 32767);
+    EXPECT_EQ(out[1], -32768);
+}
+
+TEST_F(PulledOutput, LockAcrossTheEndGivesTwoRegionsAndPlaysSilenceUntilUnlocked) {
+    AudioBuffer* buffer = MakeBuffer(kRate, 2, 100);
+    Fill(buffer, 2, [](std::uint32_t, int) { return std::int16_t{500}; });
+
+    void* first = nullptr;
+    void* second = nullptr;
+    std::uint32_t firstBytes = 0;
+    std::uint32_t secondBytes = 0;
+    ASSERT_EQ(buffer->Lock(360, 80, &first, &firstBytes, &second, &secondBytes, 0), DS_OK);
+    EXPECT_EQ(firstBytes, 40u);
+    EXPECT_EQ(secondBytes, 40u);
+    EXPECT_NE(second, nullptr);
+    EXPECT_EQ(buffer->Lock(0, 4, &first, &firstBytes, nullptr, nullptr, 0), DSERR_INVALIDCALL);
+
+    buffer->SetCurrentPosition(80 * 4);
+    buffer->Play(0, 0, DSBPLAY_LOOPING);
+    const std::vector<std::int16_t> whileLocked = Pull(40);
+    buffer->Unlock(first, firstBytes, second, secondBytes);
+    const std::vector<std::int16_t> afterwards = Pull(100);
+
+    EXPECT_EQ(whileLocked[2 * 9], 500);   // frame 89
+    EXPECT_EQ(whileLocked[2 * 10], 0);    // frame 90, locked
+    EXPECT_EQ(whileLocked[2 * 29], 0);    // frame 9, locked
+    EXPECT_EQ(whileLocked[2 * 30], 500);  // frame 10
+    EXPECT_EQ(afterwards, std::vector<std::int16_t>(200, 500));
+}
+
+TEST_F(PulledOutput, RangesOutsideTheRingAreRefused) {
+    AudioBuffer* buffer = MakeBuffer(kRate, 2, 100);
+    void* region = nullptr;
+    std::uint32_t bytes = 0;
+    EXPECT_EQ(buffer->Lock(400, 4, &region, &bytes, nullptr, nullptr, 0), DSERR_INVALIDPARAM);
+    EXPECT_EQ(buffer->Lock(0, 401, &region, &bytes, nullptr, nullptr, 0), DSERR_INVALIDPARAM);
+    EXPECT_EQ(buffer->Lock(396, 8, &region, &bytes, nullptr, nullptr, 0), DSERR_INVALIDPARAM);
+    EXPECT_EQ(buffer->SetCurrentPosition(400), DSERR_INVALIDPARAM);
+}
+
+TEST_F(PulledOutput, OtherRatesAreResampledToTheOutputRate) {
+    AudioBuffer* slow = MakeBuffer(22050, 2, 22050);
+    AudioBuffer* fast = MakeBuffer(48000, 2, 48000);
+    Fill(slow, 2, [](std::uint32_t frame, int) { return static_cast<std::int16_t>(frame); });
+    slow->Play(0, 0, DSBPLAY_LOOPING);
+    fast->Play(0, 0, DSBPLAY_LOOPING);
+
+    const std::vector<std::int16_t> out = Pull(kRate / 2);
+
+    EXPECT_EQ(PlayCursor(slow), 11025u * 4);
+    EXPECT_NEAR(PlayCursor(fast) / 4.0, 24000.0, 1.0);
+    // Halfway between two source frames lies their mean.
+    EXPECT_EQ(out[2 * 101], 50);
+    EXPECT_EQ(out[2 * 102], 51);
+}
+
+TEST_F(PulledOutput, FormatsOtherThan16BitPcmAreRefused) {
+    WAVEFORMATEX format = Pcm16(kRate, 2);
+    format.wBitsPerSample = 8;
+    DSBUFFERDESC description;
+    description.dwBufferBytes = 400;
+    description.lpwfxFormat = &format;
+    AudioBuffer* buffer = nullptr;
+    EXPECT_EQ(device->CreateSoundBuffer(&description, &buffer), DSERR_BADFORMAT);
+    EXPECT_EQ(buffer, nullptr);
+}
+
+TEST(AudioDevice, CannotBeCreatedWithoutAnAudioDriver) {
+    const char* previous = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = previous != nullptr ? previous : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+
+    AudioDevice* device = reinterpret_cast<AudioDevice*>(&device);
+    const HRESULT result = AudioDevice::Create(&device);
+
+    EXPECT_EQ(result, DSERR_NODRIVER);
+    EXPECT_EQ(device, nullptr);
+    if (previous != nullptr) {
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    } else {
+        unsetenv("SDL_AUDIODRIVER");
+    }
+}
+
+// The tests run with SDL's dummy audio driver, which consumes sound in real time like a sound card.
+TEST(AudioDevice, SdlDevicePlaysAndItsHandlesOutliveSdl) {
+    AudioDevice* device = nullptr;
+    ASSERT_EQ(AudioDevice::Create(&device), DS_OK);
+    AudioDevice* second = nullptr;
+    ASSERT_EQ(AudioDevice::Create(&second), DS_OK);
+    WAVEFORMATEX format = Pcm16(kRate, 2);
+    DSBUFFERDESC description;
+    description.dwBufferBytes = format.nAvgBytesPerSec;
+    description.lpwfxFormat = &format;
+    AudioBuffer* buffer = nullptr;
+    ASSERT_EQ(device->CreateSoundBuffer(&description, &buffer), DS_OK);
+    buffer->Play(0, 0, DSBPLAY_LOOPING);
+
+    std::uint32_t cursor = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (cursor == 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        buffer->GetCurrentPosition(&cursor, nullptr);
+    }
+    EXPECT_GT(cursor, 0u);
+
+    // The end of the program: SDL goes first, the handles after it.
+    platform::ShutdownVideo();
+    buffer->Stop();
+    buffer->Release();
+    device->Release();
+    second->Release();
+
+    AudioDevice* again = nullptr;
+    ASSERT_EQ(AudioDevice::Create(&again), DS_OK);
+    again->Release();
+}
+
+}  // namespace

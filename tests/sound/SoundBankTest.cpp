@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "OggFiles.h"
+#include "platform/AudioMixer.h"
+#include "platform/AudioOutput.h"
+#include "sound/SoundBank.h"
+#include "support/RecordingMessageBoxes.h"
+
+namespace {
+
+using Dix::SoundBank;
+using Dix::StreamPlayer;
+using sound_testing::EncodeTone;
+using sound_testing::Tone;
+
+constexpr int kRate = 44100;
+
+int LastSoundOf(const std::vector<std::int16_t>& samples) {
+    for (std::size_t index = samples.size(); index > 0; --index) {
+        if (samples[index - 1] != 0) {
+            return static_cast<int>(index);
+        }
+    }
+    return 0;
+}
+
+class SoundBankTest : public ::testing::Test {
+protected:
+    SoundBankTest() : mixer(std::make_shared<platform::AudioMixer>(kRate)), pulled(mixer) {
+        file = directory.Write("don11.ogg", EncodeTone(Tone{.seconds = 0.5}));
+        reference = sound_testing::DecodeWhole(file);
+    }
+
+    std::vector<std::int16_t> Pull(int frames) {
+        std::vector<std::int16_t> out(static_cast<std::size_t>(frames) * 2);
+        mixer->Mix(out.data(), frames);
+        return out;
+    }
+
+    static std::string Message(const std::string& name) {
+        return "【" + name +
+               "】が読み込めませんでした。\nファイル名やディレクトリが間違っていないか確認してください。";
+    }
+
+    sound_testing::TemporaryDirectory directory;
+    std::shared_ptr<platform::AudioMixer> mixer;
+    platform::PulledAudio pulled;
+    std::string file;
+    std::vector<std::int16_t> reference;
+    testing_support::RecordingMessageBoxes boxes;
+    SoundBank bank;
+};
+
+TEST_F(SoundBankTest, StartsWithEverySlotEmptyAtMinusFiveDecibels) {
+    for (int slot = 0; slot < SoundBank::kSlotCount; ++slot) {
+        EXPECT_EQ(bank.GetVolume(slot), -500);
+        EXPECT_FALSE(bank.IsLoaded(slot));
+        EXPECT_EQ(bank.GetState(slot), StreamPlayer::STATE_CLOSED);
+        EXPECT_FALSE(bank.Play(false, slot));
+    }
+    EXPECT_EQ(LastSoundOf(Pull(1000)), 0);
+}
+
+TEST_F(SoundBankTest, MissingFileIsReportedAndTheSlotStaysSilent) {
+    const std::string missing = directory.PathOf("nothere.ogg");
+
+    bank.Load(missing.c_str(), 4);
+
+    ASSERT_EQ(boxes.Texts(), std::vector<std::string>{Message(missing)});
+    EXPECT_FALSE(bank.IsLoaded(4));
+    EXPECT_EQ(bank.GetState(4), StreamPlayer::STATE_CLOSED);
+    EXPECT_FALSE(bank.Play(false, 4));
+}
+
+TEST_F(SoundBankTest, FileThatIsNotOggVorbisIsReported) {
+    const std::string text = directory.Write("text.ogg", {'h', 'e', 'l', 'l', 'o'});
+
+    bank.Load(text.c_str(), 0);
+
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{Message(text)});
+    EXPECT_EQ(bank.GetState(0), StreamPlayer::STATE_CLOSED);
+}
+
+TEST_F(SoundBankTest, VolumeSetBeforeLoadingAppliesWhenPlayed) {
+    bank.SetVolume(2, -2000);
+    bank.Load(file.c_str(), 2);
+
+    ASSERT_TRUE(bank.Play(false, 2));
+    const std::vector<std::int16_t> out = Pull(kRate / 4);
+
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(bank.GetState(2), StreamPlayer::STATE_PLAYING);
+    for (std::size_t index = 0; index < out.size(); ++index) {
+        ASSERT_NEAR(out[index], reference[index] * 0.1, 0.51) << index;
+    }
+}
+
+TEST_F(SoundBankTest, PlayRestartsASoundFromItsBeginning) {
+    bank.Load(file.c_str(), 3);
+    bank.SetVolume(3, 0);
+    bank.Play(false, 3);
+    Pull(kRate / 5);
+
+    ASSERT_TRUE(bank.Play(false, 3));
+    const std::vector<std::int16_t> out = Pull(kRate / 5);
+
+    EXPECT_EQ(out, std::vector<std::int16_t>(reference.begin(), reference.begin() + out.size()));
+}
+
+TEST_F(SoundBankTest, StopAllSilencesEverySlot) {
+    bank.Load(file.c_str(), 0);
+    bank.Load(file.c_str(), 19);
+    bank.Play(true, 0);
+    bank.Play(true, 19);
+
+    bank.StopAll();
+
+    EXPECT_EQ(bank.GetState(0), StreamPlayer::STATE_STOPPED);
+    EXPECT_EQ(bank.GetState(19), StreamPlayer::STATE_STOPPED);
+    EXPECT_EQ(LastSoundOf(Pull(1000)), 0);
+}
+
+TEST_F(SoundBankTest, ReleaseAllClosesEverySlotAndResetsVolumes) {
+    bank.Load(file.c_str(), 1);
+    bank.SetVolume(1, -2000);
+    bank.Play(true, 1);
+
+    bank.ReleaseAll();
+
+    EXPECT_EQ(bank.GetState(1), StreamPlayer::STATE_CLOSED);
+    EXPECT_EQ(bank.GetVolume(1), -500);
+    EXPECT_FALSE(bank.Play(true, 1));
+    // Loading the slot again closes the closed player once more, which does no harm.
+    bank.Load(file.c_str(), 1);
+    EXPECT_TRUE(bank.Play(true, 1));
+}
+
+TEST(SoundBankWithoutSound, LoadsSilentlyWhenNoAudioDeviceCanBeOpened) {
+    const char* previous = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = previous != nullptr ? previous : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    sound_testing::TemporaryDirectory directory;
+    const std::string file = directory.Write("beep15.ogg", EncodeTone(Tone{.seconds = 0.2}));
+    testing_support::RecordingMessageBoxes boxes;
+    SoundBank bank;
+
+    bank.Load(file.c_str(), 1);
+
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(bank.GetState(1), StreamPlayer::STATE_CLOSED);
+    EXPECT_FALSE(bank.Play(false, 1));
+    if (previous != nullptr) {
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    } else {
+        unsetenv("SDL_AUDIODRIVER");
+    }
+}
+
+}  // namespace
