@@ -1,4 +1,4 @@
-// Runs the real frame loop with the grey game for a while and prints how evenly the frames came:
+// Runs the real frame loop with the game on its title for a while and prints how evenly the frames came:
 // frames per second and the mean, median, 99th percentile and longest interval between frames.
 //
 //     frame_pacing_probe [seconds] [vsync|novsync]

@@ -1,6 +1,7 @@
 #include "game/GameCallbacks.h"
 
 #include "app/Graphics.h"
+#include "game/Game.h"
 #include "platform/Device.h"
 
 namespace Yorun {
@@ -10,21 +11,27 @@ constexpr std::uint32_t kFieldGrey = 0xFF646464;
 }
 
 bool GameInitialize() {
-    return true;
+    return GetGame().Initialize();
 }
 
-void GameUpdate() {}
+void GameUpdate() {
+    GetGame().Update();
+}
 
 void GameRender() {
     platform::Device* device = Corvane::g_pDevice;
     device->Clear(platform::D3DCLEAR_TARGET | platform::D3DCLEAR_ZBUFFER, kFieldGrey, 1.0f, 0);
     if (platform::Succeeded(device->BeginScene())) {
+        GetGame().Render();
         device->EndScene();
     }
+    // Presented whether or not the scene was drawn.
     device->Present();
 }
 
-void GameRelease() {}
+void GameRelease() {
+    GetGame().Release();
+}
 
 Corvane::GameCallbacks GetGameCallbacks() {
     return Corvane::GameCallbacks{&GameInitialize, &GameUpdate, &GameRender, &GameRelease};

@@ -1,11 +1,13 @@
 // A program on the framework whose game takes its time to initialise: it waits until the file named by
-// its first argument exists (or 30 seconds pass), so that a test can look at the start-up banner.
+// its first argument exists (or 30 seconds pass), so that a test can look at the start-up banner. Then it
+// shows a plain grey field.
 #include <chrono>
 #include <filesystem>
 #include <thread>
 
 #include "app/Application.h"
-#include "game/GameCallbacks.h"
+#include "app/Graphics.h"
+#include "platform/Device.h"
 #include "platform/Window.h"
 
 namespace {
@@ -20,6 +22,14 @@ bool SlowInitialize() {
     return true;
 }
 
+void Nothing() {}
+
+void GreyField() {
+    platform::Device* device = Corvane::g_pDevice;
+    device->Clear(platform::D3DCLEAR_TARGET, 0xFF646464, 1.0f, 0);
+    device->Present();
+}
+
 }  // namespace
 
 int main(int argumentCount, char** arguments) {
@@ -30,8 +40,7 @@ int main(int argumentCount, char** arguments) {
     platform::InitVideo();
     const Corvane::ProgramInstance instance{argumentCount, arguments};
     auto* application = new Corvane::CApplication();
-    application->callbacks = Yorun::GetGameCallbacks();
-    application->callbacks.initialize = &SlowInitialize;
+    application->callbacks = Corvane::GameCallbacks{&SlowInitialize, &Nothing, &GreyField, &Nothing};
     if (application->Create(&instance, 0, 0, 800, 600, "Yorun", false)) {
         application->frameInterval = 0.016393442f;
         application->Run();

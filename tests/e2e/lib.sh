@@ -118,9 +118,72 @@ wait_for_pixel() {
     fail "pixel ($x, $y) is '$seen', not '$colour', after ${timeout}s"
 }
 
-# Key presses go through the X test extension to the focused window, as a real keyboard's would.
+# The pixel of a picture file as RRGGBB (for comparing the screen with the art it shows).
+file_pixel() {
+    pixel_of "$@"
+}
+
+# Waits until the titled window's pixel matches the given picture file's pixel at (fx, fy).
+wait_for_art() {
+    local title=$1 x=$2 y=$3 file=$4 fx=$5 fy=$6
+    wait_for_pixel "$title" "$x" "$y" "$(file_pixel "$file" "$fx" "$fy")" "${7:-30}"
+}
+
+# The id of a top-level window that is not the game's own 800 × 600 one but has the given title: SDL's
+# message box.
+message_box_id() {
+    local title=$1
+    xwininfo -root -tree 2>/dev/null | awk -v t="\"$title\":" '$2 == t && $0 !~ / 800x600\+/ { print $1; exit }'
+}
+
+# Waits for a message box titled as given and answers it with Return.
+dismiss_message_box() {
+    local title=$1 timeout=${2:-30} id=""
+    local deadline=$((SECONDS + timeout))
+    while ((SECONDS < deadline)); do
+        id=$(message_box_id "$title")
+        if [[ -n "$id" ]] && xwininfo -id "$id" 2>/dev/null | grep -q IsViewable; then
+            xdotool windowfocus --sync "$id" 2>/dev/null || true
+            xdotool key --window "$id" Return 2>/dev/null || true
+            xdotool key Return 2>/dev/null || true
+            # Wait for it to go before the caller goes on.
+            local gone=$((SECONDS + 10))
+            while ((SECONDS < gone)); do
+                if ! xwininfo -id "$id" >/dev/null 2>&1 || ! xwininfo -id "$id" | grep -q IsViewable; then
+                    # With no window manager nobody hands the focus back to the game's window.
+                    local game
+                    game=$(window_id "$title")
+                    [[ -n "$game" ]] && xdotool windowfocus --sync "$game" 2>/dev/null
+                    return 0
+                fi
+                sleep 0.1
+            done
+        fi
+        sleep 0.2
+    done
+    fail "no message box titled '$title' could be answered within ${timeout}s"
+}
+
+# Copies the built game and its data into a tree of its own (bin, mato_bmp, mato_snd) and prints the
+# copied program's path.
+copy_game_tree() {
+    local yorun=$1 base
+    base=$(dirname "$(dirname "$yorun")")
+    mkdir -p "$E2E_WORK/tree/bin"
+    cp "$yorun" "$E2E_WORK/tree/bin/"
+    cp -r "$base/mato_bmp" "$base/mato_snd" "$E2E_WORK/tree/"
+    echo "$E2E_WORK/tree/bin/$(basename "$yorun")"
+}
+
+# Key presses go through the X test extension to the focused window, as a real keyboard's would. The game
+# reads the keyboard's state once a frame, so a key is held long enough for several frames to see it.
 press() {
-    xdotool key "$@"
+    local key
+    for key in "$@"; do
+        xdotool keydown "$key"
+        sleep 0.15
+        xdotool keyup "$key"
+    done
 }
 
 # Waits for the game to exit within the time (seconds, fractions allowed) and checks its exit code.

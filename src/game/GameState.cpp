@@ -1,0 +1,62 @@
+#include "game/GameState.h"
+
+#include "app/Application.h"
+#include "game/Cues.h"
+
+namespace Yorun {
+
+CGameState& GetGameState() {
+    static CGameState state;
+    return state;
+}
+
+void CGameState::SetScene(std::int32_t newScene) {
+    sceneChanged = true;
+    scene = newScene;
+}
+
+void CGameState::EndUpdate() {
+    sceneChanged = false;
+    if (maxScore < score) {
+        maxScore = score;
+    }
+}
+
+bool CGameState::LoadResources() {
+    const bool loaded = figures.LoadNumberFont(0);
+    // Without the digit strip the cues are not loaded either: every cue stays silent.
+    if (loaded) {
+        LoadCues();
+    }
+    return loaded;
+}
+
+void CGameState::ReleaseResources() {
+    figures.Release();
+    for (Dix::SoundBank& bank : cues) {
+        bank.ReleaseAll();
+    }
+}
+
+void CGameState::StopAllCues() {
+    for (Dix::SoundBank& bank : cues) {
+        bank.StopAll();
+    }
+    shotCueNext = 0;
+    hitCueNext = 0;
+}
+
+bool CGameState::LoadCues() {
+    if (Corvane::g_pApplication != nullptr) {
+        Corvane::g_pApplication->SetWorkDirectory("mato_snd");
+    }
+    for (const CueFile& cue : kCueFiles) {
+        cues[cue.bank].Load(cue.fileName, cue.slot);
+        cues[cue.bank].SetVolume(cue.slot, kCueVolume);
+    }
+    shotCueNext = 0;
+    hitCueNext = 0;
+    return true;
+}
+
+}  // namespace Yorun

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+
+#include "sound/SoundBank.h"
+#include "sprite/Sprite.h"
+
+namespace Yorun {
+
+enum Scene {
+    SCENE_TITLE = 0,
+    SCENE_COUNTDOWN = 1,
+    SCENE_PLAY = 2,
+    SCENE_RESULT = 3,
+    SCENE_SCORE = 4,
+};
+
+enum Difficulty {
+    DIFFICULTY_EASY = 0,
+    DIFFICULTY_NORMAL = 1,
+    DIFFICULTY_HARD = 2,
+};
+
+// Everything more than one scene needs: the scene machine's state, the score, the digit strip and the
+// sound cues. The scenes talk to each other through this record only.
+class CGameState {
+public:
+    static constexpr int kCueBanks = 8;
+
+    CGameState() = default;
+
+    CGameState(const CGameState&) = delete;
+    CGameState& operator=(const CGameState&) = delete;
+
+    // The new scene's work starts with the next update; the caller's update runs on to its end.
+    void SetScene(std::int32_t newScene);
+    // Ends an update: the scene change is no longer news, and the best score follows the score.
+    void EndUpdate();
+    // The digit strip, then (only when it loaded) the sound cues. Returns whether the strip loaded.
+    bool LoadResources();
+    void ReleaseResources();
+    void StopAllCues();
+    bool LoadCues();
+
+    std::int32_t scene = SCENE_TITLE;
+    std::int32_t difficulty = DIFFICULTY_EASY;
+    std::int32_t score = 0;
+    std::int32_t maxScore = 0;
+    bool sceneChanged = false;
+    std::int32_t combo = 0;
+    Corvane::CSprite figures;
+    Dix::SoundBank cues[kCueBanks];
+    std::int32_t shotCueNext = 0;
+    std::int32_t hitCueNext = 0;
+};
+
+// The one game state of the run, made on first use.
+CGameState& GetGameState();
+
+}  // namespace Yorun

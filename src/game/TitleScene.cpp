@@ -1,0 +1,211 @@
+#include "game/TitleScene.h"
+
+#include "app/Application.h"
+#include "app/Graphics.h"
+#include "game/Cues.h"
+#include "game/GameState.h"
+#include "game/Screen.h"
+#include "input/Input.h"
+#include "platform/KeyCodes.h"
+#include "sprite/SpriteTypes.h"
+
+namespace Yorun {
+
+using namespace Corvane;
+
+namespace {
+
+struct ButtonFiles {
+    const char* plain;
+    const char* highlighted;
+    int cellWidth;
+};
+
+constexpr ButtonFiles kStartFiles{"始める.bmp", "始める2.bmp", 150};
+constexpr ButtonFiles kQuitFiles{"終わる.bmp", "終わる2.bmp", 150};
+constexpr ButtonFiles kEasyFiles{"易しい.bmp", "易しい2.bmp", 150};
+constexpr ButtonFiles kNormalFiles{"普通.bmp", "普通2.bmp", 100};
+constexpr ButtonFiles kHardFiles{"難しい.bmp", "難しい2.bmp", 150};
+constexpr int kButtonHeight = 55;
+constexpr float kFirstButtonY = 300.0f;
+constexpr float kButtonGap = 10.0f;
+
+bool Triggered(int key) {
+    return g_pInput != nullptr && g_pInput->IsKeyTriggered(key);
+}
+
+// Image 0 is the plain button, image 1 the highlighted one.
+bool AddButton(CSpriteSet& button, const ButtonFiles& files) {
+    const AnimTable cell = StillAnimTable(files.cellWidth, kButtonHeight);
+    const SpriteDesc descs[2] = {MakeSpriteDesc(files.plain, cell), MakeSpriteDesc(files.highlighted, cell)};
+    return button.Add(g_pDevice, descs, 2);
+}
+
+// Centred across the screen, at the given height.
+void Place(CSpriteSet& button, float y) {
+    button.x = static_cast<float>(ScreenWidth() / 2) - button.GetWidth() / 2.0f;
+    button.y = y;
+}
+
+}  // namespace
+
+bool CTitleScene::Initialize() {
+    state = &GetGameState();
+    EnterDataDirectory("mato_bmp");
+    if (!picture.Load(g_pDevice, "mato_title.bmp", 1.0f, 0.0f, 1.0f, 1.0f)) {
+        return false;
+    }
+    picture.blend = BLEND_NONE;
+    // The pointer's background is white, not magenta.
+    if (!selectIcon.Load(g_pDevice, "selecticon.bmp", 1.0f, 1.0f, 1.0f, 1.0f)) {
+        return false;
+    }
+    selectIcon.blend = BLEND_NONE;
+
+    if (!AddButton(startButton, kStartFiles)) {
+        return false;
+    }
+    Place(startButton, kFirstButtonY);
+    if (!AddButton(quitButton, kQuitFiles)) {
+        return false;
+    }
+    Place(quitButton, startButton.y + quitButton.GetHeight() + kButtonGap);
+    if (!AddButton(easyButton, kEasyFiles)) {
+        return false;
+    }
+    Place(easyButton, kFirstButtonY);
+    if (!AddButton(normalButton, kNormalFiles)) {
+        return false;
+    }
+    Place(normalButton, easyButton.y + normalButton.GetHeight() + kButtonGap);
+    if (!AddButton(hardButton, kHardFiles)) {
+        return false;
+    }
+    Place(hardButton, normalButton.y + hardButton.GetHeight() + kButtonGap);
+
+    ResetMenu();
+    return true;
+}
+
+void CTitleScene::Update() {
+    DifficultyStep();
+    MainMenuStep();
+}
+
+void CTitleScene::ResetMenu() {
+    mainCursor = 0;
+    difficultyCursor = -1;
+    selectIcon.x = startButton.x - static_cast<float>(selectIcon.width) * selectIcon.scaleX;
+}
+
+void CTitleScene::PointAt(CSpriteSet& button) {
+    selectIcon.y = button.y + static_cast<float>(selectIcon.height) * selectIcon.scaleY * 0.5f;
+}
+
+void CTitleScene::DifficultyStep() {
+    if (difficultyCursor < 0) {
+        return;
+    }
+    bool moved = false;
+    if (Triggered(platform::DIK_UP)) {
+        difficultyCursor -= 1;
+        if (difficultyCursor < 0) {
+            difficultyCursor = 2;
+        }
+        moved = true;
+    } else if (Triggered(platform::DIK_DOWN)) {
+        difficultyCursor += 1;
+        if (difficultyCursor >= 3) {
+            difficultyCursor = 0;
+        }
+        moved = true;
+    }
+    if (moved) {
+        PlayRestart(*state, Cue::kMenuCursor);
+    }
+
+    CSpriteSet* buttons[3] = {&easyButton, &normalButton, &hardButton};
+    for (int index = 0; index < 3; ++index) {
+        if (index == difficultyCursor) {
+            buttons[index]->Select(1, false);
+            PointAt(*buttons[index]);
+        } else {
+            buttons[index]->Select(0, false);
+        }
+    }
+
+    if (Triggered(platform::DIK_RETURN)) {
+        // The game itself starts in this same update, when the game sees the scene change.
+        state->difficulty = difficultyCursor;
+        state->SetScene(SCENE_COUNTDOWN);
+    }
+}
+
+void CTitleScene::MainMenuStep() {
+    if (difficultyCursor >= 0) {
+        return;
+    }
+    bool moved = false;
+    if (Triggered(platform::DIK_UP)) {
+        mainCursor -= 1;
+        if (mainCursor < 0) {
+            mainCursor = 1;
+        }
+        moved = true;
+    } else if (Triggered(platform::DIK_DOWN)) {
+        mainCursor += 1;
+        if (mainCursor >= 2) {
+            mainCursor = 0;
+        }
+        moved = true;
+    }
+    if (moved) {
+        PlayRestart(*state, Cue::kMenuCursor);
+    }
+
+    CSpriteSet* buttons[2] = {&startButton, &quitButton};
+    for (int index = 0; index < 2; ++index) {
+        if (index == mainCursor) {
+            buttons[index]->Select(1, false);
+            PointAt(*buttons[index]);
+        } else {
+            buttons[index]->Select(0, false);
+        }
+    }
+
+    if (Triggered(platform::DIK_RETURN)) {
+        PlayPair(*state, Cue::kConfirm);
+        if (mainCursor == 1) {
+            if (g_pApplication != nullptr) {
+                g_pApplication->Quit();
+            }
+        } else {
+            difficultyCursor = 0;
+        }
+    }
+}
+
+void CTitleScene::Render() {
+    picture.Draw();
+    if (difficultyCursor < 0) {
+        startButton.Draw();
+        quitButton.Draw();
+    } else {
+        easyButton.Draw();
+        normalButton.Draw();
+        hardButton.Draw();
+    }
+    selectIcon.Draw();
+}
+
+void CTitleScene::Release() {
+    picture.Release();
+    startButton.Clear();
+    quitButton.Clear();
+    easyButton.Clear();
+    normalButton.Clear();
+    hardButton.Clear();
+    selectIcon.Release();
+}
+
+}  // namespace Yorun

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+#include "sprite/Sprite.h"
+#include "sprite/SpriteSet.h"
+
+namespace Yorun {
+
+class CGameState;
+
+// The title: a picture with a main menu (start, quit) and a difficulty menu (easy, normal, hard), worked
+// with Up, Down and Enter. A pointer stands left of the selected button.
+class CTitleScene {
+public:
+    CTitleScene() = default;
+
+    CTitleScene(const CTitleScene&) = delete;
+    CTitleScene& operator=(const CTitleScene&) = delete;
+
+    bool Initialize();
+    void Update();
+    void ResetMenu();
+    void Render();
+    void Release();
+
+    std::int32_t mainCursor = 0;
+    std::int32_t difficultyCursor = -1;
+    Corvane::CSprite picture;
+    Corvane::CSpriteSet startButton;
+    Corvane::CSpriteSet quitButton;
+    Corvane::CSpriteSet easyButton;
+    Corvane::CSpriteSet normalButton;
+    Corvane::CSpriteSet hardButton;
+    Corvane::CSprite selectIcon;
+    CGameState* state = nullptr;
+
+private:
+    void DifficultyStep();
+    void MainMenuStep();
+    // The pointer's height beside a button.
+    void PointAt(Corvane::CSpriteSet& button);
+};
+
+}  // namespace Yorun

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# A picture missing from the game's data stops the start-up: the image loader's message names the file, no
+# frame of the game is drawn, and the program ends with exit code 0 once the message is answered.
+source "$(dirname "$0")/lib.sh"
+yorun=$(copy_game_tree "$1")
+rm "$E2E_WORK/tree/mato_bmp/始める2.bmp"
+
+start_xvfb
+start_game "$yorun"
+wait_for_window Yorun
+# The start-up banner is still up under the message: the game never drew a frame.
+wait_for_pixel Yorun 400 300 404040
+dismiss_message_box Yorun
+expect_exit 0 20
+grep -q "ERR: Texture can't load 始める2.bmp" "$E2E_WORK/game.log" || fail "no message naming the file: $(cat "$E2E_WORK/game.log")"
+echo "ok"

@@ -1,0 +1,123 @@
+#include "game/Game.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "game/GameCallbacks.h"
+#include "game/GameState.h"
+#include "platform/KeyCodes.h"
+#include "sound/StreamPlayer.h"
+#include "support/GameDriver.h"
+#include "support/ImageFiles.h"
+#include "support/RecordingMessageBoxes.h"
+
+using namespace Yorun;
+using testing_support::GameDriver;
+using testing_support::RecordingMessageBoxes;
+
+TEST(GameState, TheBestScoreFollowsTheScoreOnlyAtTheEndOfAnUpdate) {
+    CGameState state;
+    state.score = 40;
+    EXPECT_EQ(state.maxScore, 0);
+    state.EndUpdate();
+    EXPECT_EQ(state.maxScore, 40);
+    // Reached and lost within one update: never recorded.
+    state.score = 90;
+    state.score = 10;
+    state.EndUpdate();
+    EXPECT_EQ(state.maxScore, 40);
+}
+
+TEST(GameState, ASceneChangeIsNewsUntilTheEndOfTheUpdate) {
+    CGameState state;
+    state.SetScene(SCENE_PLAY);
+    EXPECT_TRUE(state.sceneChanged);
+    EXPECT_EQ(state.scene, SCENE_PLAY);
+    state.EndUpdate();
+    EXPECT_FALSE(state.sceneChanged);
+    EXPECT_EQ(state.scene, SCENE_PLAY);
+}
+
+TEST(GameFlow, InitialisingLoadsEveryCueAtTwentyDecibelsDownAndStartsAtTheTitle) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Initialize());
+    CGameState& state = driver.State();
+    EXPECT_EQ(state.scene, SCENE_TITLE);
+    EXPECT_FALSE(state.sceneChanged);
+    for (const CueFile& cue : kCueFiles) {
+        EXPECT_TRUE(state.cues[cue.bank].IsLoaded(cue.slot)) << cue.fileName;
+        EXPECT_EQ(state.cues[cue.bank].GetVolume(cue.slot), -2000) << cue.fileName;
+        EXPECT_EQ(state.cues[cue.bank].GetState(cue.slot), Dix::StreamPlayer::STATE_STOPPED) << cue.fileName;
+    }
+    // Slots that hold no cue keep the bank's default.
+    EXPECT_FALSE(state.cues[4].IsLoaded(4));
+    EXPECT_EQ(state.cues[4].GetVolume(4), -500);
+    EXPECT_EQ(state.figures.animCount, 10);
+}
+
+TEST(GameFlow, ASceneOutsideTheFiveDrawsNothingButTheFrameIsStillClearedAndPresented) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Initialize());
+    driver.State().scene = 9;
+    driver.State().score = 25;
+    driver.Frame();
+    EXPECT_EQ(driver.graphics.CountNear(0, 0, 800, 600, 0xFF646464, 0), 800 * 600);
+    EXPECT_EQ(driver.State().maxScore, 25);  // the update still ended
+}
+
+TEST(GameFlow, RoundRobinCuesTakeTheirSlotsInTurn) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Initialize());
+    CGameState& state = driver.State();
+    state.StopAllCues();
+    for (int shot = 0; shot < 4; ++shot) {
+        PlayRoundRobin(state, Cue::kArrowRelease, state.shotCueNext, Cue::kArrowReleaseSlots);
+    }
+    EXPECT_EQ(state.shotCueNext, 1);
+    for (int slot = 0; slot < 3; ++slot) {
+        EXPECT_EQ(driver.CueState(Cue::kArrowRelease, slot), Dix::StreamPlayer::STATE_PLAYING);
+    }
+    PlayRoundRobin(state, Cue::kHit, state.hitCueNext, Cue::kHitSlots);
+    PlayRoundRobin(state, Cue::kHit, state.hitCueNext, Cue::kHitSlots);
+    PlayRoundRobin(state, Cue::kHit, state.hitCueNext, Cue::kHitSlots);
+    EXPECT_EQ(state.hitCueNext, 1);
+    state.StopAllCues();
+    EXPECT_EQ(state.shotCueNext, 0);
+    EXPECT_EQ(state.hitCueNext, 0);
+    EXPECT_EQ(driver.CueState(Cue::kHit), Dix::StreamPlayer::STATE_STOPPED);
+}
+
+TEST(GameFlow, AnIfSilentCueIsNotRestartedWhileItSounds) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Initialize());
+    CGameState& state = driver.State();
+    state.StopAllCues();
+    PlayIfSilent(state, Cue::kEmptyStock);
+    ASSERT_EQ(driver.CueState(Cue::kEmptyStock), Dix::StreamPlayer::STATE_PLAYING);
+    // Let the sound run on a little; a restart would begin it again from nothing.
+    std::int16_t samples[2 * 2048];
+    driver.mixer->Mix(samples, 2048);
+    PlayIfSilent(state, Cue::kEmptyStock);
+    EXPECT_EQ(driver.CueState(Cue::kEmptyStock), Dix::StreamPlayer::STATE_PLAYING);
+}
+
+TEST(GameFlow, WithoutTheDigitStripEveryCueStaysSilent) {
+    // The game's data, with the main digit strip missing, in a tree of its own.
+    testing_support::TemporaryDirectory tree;
+    GameDriver driver;
+    const std::filesystem::path base(driver.application.baseDirectory);
+    std::filesystem::copy(base / "mato_bmp", std::filesystem::path(tree.Path()) / "mato_bmp");
+    std::filesystem::copy(base / "mato_snd", std::filesystem::path(tree.Path()) / "mato_snd");
+    std::filesystem::remove(std::filesystem::path(tree.Path()) / "mato_bmp" / "PlusFigure.bmp");
+    std::snprintf(driver.application.baseDirectory, sizeof(driver.application.baseDirectory), "%s",
+                  tree.Path().c_str());
+    RecordingMessageBoxes boxes;
+    EXPECT_TRUE(driver.Initialize());
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "ERR: Texture can't load PlusFigure.bmp\n");
+    for (const CueFile& cue : kCueFiles) {
+        EXPECT_FALSE(driver.State().cues[cue.bank].IsLoaded(cue.slot));
+    }
+    EXPECT_FALSE(driver.State().cues[5].Play(false, 0));
+}
