@@ -1,8 +1,35 @@
 #include "game/Game.h"
 
+#include "game/Cues.h"
 #include "game/GameState.h"
+#include "game/Screen.h"
+#include "input/Input.h"
+#include "platform/KeyCodes.h"
 
 namespace Yorun {
+
+namespace {
+
+constexpr float kCountdownStartScale = 1.5f;
+constexpr float kCountdownGrowth = 0.2f;
+// The digit the countdown shows first is the one after this.
+constexpr std::int32_t kCountdownStart = 4;
+
+// Updates between target launches, on average a little over a 2.5th of this, by difficulty.
+int LaunchIntervalOf(int difficulty) {
+    switch (difficulty) {
+        case DIFFICULTY_EASY:
+            return 220;
+        case DIFFICULTY_NORMAL:
+            return 180;
+        case DIFFICULTY_HARD:
+            return 150;
+        default:
+            return -1;
+    }
+}
+
+}  // namespace
 
 CGame& GetGame() {
     static CGame game;
@@ -14,7 +41,8 @@ bool CGame::Initialize() {
     // Set directly, not as a scene change: nothing reacts to entering the first scene.
     state->scene = SCENE_TITLE;
     state->LoadResources();
-    return titleScene.Initialize();
+    return titleScene.Initialize() && curtain.Initialize() && playScene.Initialize() &&
+           scoreScreen.Initialize();
 }
 
 void CGame::Release() {
@@ -22,6 +50,8 @@ void CGame::Release() {
         state->ReleaseResources();
     }
     titleScene.Release();
+    playScene.Release();
+    scoreScreen.Release();
 }
 
 void CGame::Update() {
@@ -33,16 +63,94 @@ void CGame::Update() {
                 StartNewGame();
             }
             break;
+        case SCENE_COUNTDOWN:
+            CountdownStep();
+            break;
+        case SCENE_PLAY:
+            playScene.Update();
+            break;
+        case SCENE_RESULT:
+            if (curtain.Update()) {
+                state->SetScene(SCENE_SCORE);
+            }
+            break;
+        case SCENE_SCORE:
+            ScoreStep();
+            break;
         default:
             break;
     }
     state->EndUpdate();
 }
 
+void CGame::ScoreStep() {
+    scoreScreen.Update();
+    if (Corvane::g_pInput != nullptr && Corvane::g_pInput->IsKeyTriggered(platform::DIK_RETURN)) {
+        PlayPair(*state, Cue::kConfirm);
+        titleScene.ResetMenu();
+        state->SetScene(SCENE_TITLE);
+    }
+}
+
+void CGame::CountdownStep() {
+    countdownTime += FrameSeconds();
+    if (countdownTime >= 1.0f) {
+        countdownValue -= 1;
+        // A long frame advances the count by one only: the rest of the time is dropped.
+        countdownTime = 0.0f;
+        if (countdownValue == 0) {
+            state->SetScene(SCENE_PLAY);
+        } else {
+            PlayPair(*state, Cue::kCountdownTick);
+            countdownScale = kCountdownStartScale;
+            state->figures.SetScale(kCountdownStartScale, kCountdownStartScale);
+        }
+    }
+    countdownScale += kCountdownGrowth;
+    state->figures.SetScale(countdownScale, countdownScale);
+    if (state->sceneChanged) {
+        const int interval = LaunchIntervalOf(state->difficulty);
+        if (interval >= 0) {
+            playScene.targets.launchInterval = interval;
+        }
+        PlayRestart(*state, Cue::kStartOfPlay);
+    }
+}
+
+void CGame::DrawCountdown() {
+    // The update that confirms the difficulty is drawn as the countdown before the count has begun:
+    // nothing is shown until the first digit, 3.
+    if (countdownValue >= kCountdownStart) {
+        return;
+    }
+    float w = 0.0f;
+    float h = 0.0f;
+    state->figures.GetScaledSize(w, h);
+    const float x = static_cast<float>(ScreenWidth() / 2) - 1.5f * w;
+    const float y = static_cast<float>(ScreenHeight() / 2) - 0.5f * h;
+    state->figures.DrawNumber(countdownValue, x, y, countdownScale);
+}
+
 void CGame::Render() {
     switch (state->scene) {
         case SCENE_TITLE:
             titleScene.Render();
+            break;
+        case SCENE_COUNTDOWN:
+            playScene.background.Draw();
+            DrawCountdown();
+            break;
+        case SCENE_PLAY:
+            playScene.Draw();
+            break;
+        case SCENE_RESULT:
+            playScene.background.Draw();
+            curtain.Draw();
+            break;
+        case SCENE_SCORE:
+            playScene.background.Draw();
+            curtain.Draw();
+            scoreScreen.Render();
             break;
         default:
             break;
@@ -51,12 +159,15 @@ void CGame::Render() {
 
 void CGame::StartNewGame() {
     countdownTime = 1.0f;
-    countdownValue = 4;
+    countdownValue = kCountdownStart;
+    scoreScreen.Reset();
+    curtain.Reset();
+    playScene.StartPlay();
     state->StopAllCues();
     state->score = 0;
     state->maxScore = 0;
     state->combo = 0;
-    countdownScale = 1.5f;
+    countdownScale = kCountdownStartScale;
 }
 
 }  // namespace Yorun

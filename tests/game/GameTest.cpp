@@ -113,8 +113,9 @@ TEST(GameFlow, WithoutTheDigitStripEveryCueStaysSilent) {
     std::snprintf(driver.application.baseDirectory, sizeof(driver.application.baseDirectory), "%s",
                   tree.Path().c_str());
     RecordingMessageBoxes boxes;
-    EXPECT_TRUE(driver.Initialize());
-    ASSERT_EQ(boxes.boxes.size(), 1u);
+    // The popups load the same strip later and stop the start-up there.
+    EXPECT_FALSE(driver.Initialize());
+    ASSERT_GE(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "ERR: Texture can't load PlusFigure.bmp\n");
     for (const CueFile& cue : kCueFiles) {
         EXPECT_FALSE(driver.State().cues[cue.bank].IsLoaded(cue.slot));
