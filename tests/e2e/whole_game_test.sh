@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# A whole game with real keys: from the title into a round on easy with the fire key held throughout (the
+# stock refilled with Space whenever it runs out), the field darkening when time is up, the score screen
+# with its number, and Enter back to the title. With YORUN_E2E_SHOTS set to a directory, the title, a
+# moment of play and the score screen are saved there.
+source "$(dirname "$0")/lib.sh"
+yorun=$1
+art="$(dirname "$(dirname "$yorun")")/mato_bmp"
+shots=${YORUN_E2E_SHOTS:-}
+
+covered() {
+    local shot=$1 x=$2 y=$3
+    [[ "$(pixel_of "$shot" "$x" "$y")" != "$(file_pixel "$art/Yorun_back.bmp" "$x" "$y")" ]]
+}
+
+# Waits until the screen shows the field with the play scene's dark band (true) or without it (false).
+wait_for_band() {
+    local want=$1 timeout=$2
+    local deadline=$((SECONDS + timeout))
+    while ((SECONDS < deadline)); do
+        if screenshot Yorun "$E2E_WORK/poll.png"; then
+            if covered "$E2E_WORK/poll.png" 400 595; then
+                [[ "$want" == true && "$(pixel_of "$E2E_WORK/poll.png" 5 5)" == "$(file_pixel "$art/Yorun_back.bmp" 5 5)" ]] &&
+                    return 0
+                [[ "$want" == false ]] && [[ "$(pixel_of "$E2E_WORK/poll.png" 5 5)" != "$(file_pixel "$art/Yorun_back.bmp" 5 5)" ]] &&
+                    return 0
+            fi
+        fi
+        sleep 0.2
+    done
+    fail "the band did not become $want within ${timeout}s"
+}
+
+start_xvfb -ardelay 100000
+start_game "$yorun"
+wait_for_window Yorun
+wait_for_art Yorun 400 320 "$art/始める2.bmp" 75 20
+[[ -n "$shots" ]] && screenshot Yorun "$shots/title.png"
+press Return
+wait_for_art Yorun 400 320 "$art/易しい2.bmp" 75 20
+press Return
+wait_for_band true 30
+
+xdotool keydown z
+start=$SECONDS
+saved=false
+# Play lasts 91 seconds; the curtain over the field (no band, darker sky) says it is over.
+while :; do
+    screenshot Yorun "$E2E_WORK/poll.png" || true
+    if ! covered "$E2E_WORK/poll.png" 400 595 || [[ "$(pixel_of "$E2E_WORK/poll.png" 5 5)" != "$(file_pixel "$art/Yorun_back.bmp" 5 5)" ]]; then
+        break
+    fi
+    if ! $saved && ((SECONDS - start >= 30)) && [[ -n "$shots" ]]; then
+        cp "$E2E_WORK/poll.png" "$shots/play.png"
+        saved=true
+    fi
+    # Every 11 seconds the stock is refilled (20 shots at two a second take 10).
+    if (((SECONDS - start) % 11 == 10)); then
+        press space
+        sleep 1
+    fi
+    ((SECONDS - start < 150)) || fail "the round did not end"
+    sleep 0.5
+done
+xdotool keyup z
+elapsed=$((SECONDS - start))
+((elapsed >= 80)) || fail "the round ended after only ${elapsed}s"
+
+# The score screen: the caption over the darkened field, the number landed.
+deadline=$((SECONDS + 30))
+while :; do
+    screenshot Yorun "$E2E_WORK/score.png" || true
+    caption=$(pixel_of "$E2E_WORK/score.png" 300 205)
+    dark=$(pixel_of "$E2E_WORK/score.png" 5 5)
+    [[ "$caption" != "$dark" ]] && break
+    ((SECONDS < deadline)) || fail "no score screen"
+    sleep 0.3
+done
+sleep 2.5  # let the number land and the bursts pass, for the picture
+screenshot Yorun "$E2E_WORK/score.png"
+[[ -n "$shots" ]] && cp "$E2E_WORK/score.png" "$shots/score.png"
+
+press Return
+wait_for_art Yorun 400 320 "$art/始める2.bmp" 75 20
+press Escape
+expect_exit 0 5
+echo "ok"

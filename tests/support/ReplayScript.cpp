@@ -1,0 +1,173 @@
+#include "support/ReplayScript.h"
+
+#include <cstring>
+#include <sstream>
+
+#include "game/GameCallbacks.h"
+#include "input/Input.h"
+#include "platform/KeyCodes.h"
+#include "support/GameDriver.h"
+
+namespace testing_support {
+
+using namespace Yorun;
+
+namespace {
+
+constexpr int kFramesPerSecond = 61;
+constexpr int kFireKeys[4] = {platform::DIK_Z, platform::DIK_X, platform::DIK_C, platform::DIK_V};
+constexpr int kAimKeys[4] = {platform::DIK_LEFT, platform::DIK_UP, platform::DIK_RIGHT, platform::DIK_DOWN};
+
+void Mix(std::uint64_t& hash, const void* data, std::size_t size) {
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    for (std::size_t index = 0; index < size; ++index) {
+        hash ^= bytes[index];
+        hash *= 1099511628211ull;
+    }
+}
+
+template <typename T>
+void MixValue(std::uint64_t& hash, T value) {
+    Mix(hash, &value, sizeof(value));
+}
+
+std::uint64_t TargetChecksum(CPlayScene& scene) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (CTarget& target : scene.targets.slots) {
+        MixValue(hash, target.picture.visible);
+        if (!target.picture.visible) {
+            continue;
+        }
+        MixValue(hash, target.x);
+        MixValue(hash, target.y);
+        MixValue(hash, target.picture.alpha);
+        MixValue(hash, target.speed);
+        MixValue(hash, target.colour);
+        MixValue(hash, target.motion);
+        MixValue(hash, target.depth);
+        MixValue(hash, target.switched);
+    }
+    return hash;
+}
+
+struct ArrowSnapshot {
+    bool visible;
+    float scale;
+    float factor;
+};
+
+// One frame, drawn or not, and the arrows' fates in it.
+void Step(GameDriver& driver, bool draw, ReplayResult& result) {
+    CArrowPool& arrows = driver.Game().playScene.arrows;
+    ArrowSnapshot before[CArrowPool::kSlots];
+    for (int slot = 0; slot < CArrowPool::kSlots; ++slot) {
+        const CArrow& arrow = arrows.slots[slot];
+        before[slot] = ArrowSnapshot{arrow.picture.visible, arrow.picture.scaleX, arrow.shrinkFactor};
+    }
+    const bool playing = driver.State().scene == SCENE_PLAY;
+    if (draw) {
+        driver.Frame();
+    } else {
+        driver.clock.Advance(GameDriver::kFrameSeconds);
+        driver.application.timer.Tick();
+        Corvane::g_pInput->Refresh();
+        GameUpdate();
+    }
+    if (!playing) {
+        return;
+    }
+    for (int slot = 0; slot < CArrowPool::kSlots; ++slot) {
+        const CArrow& arrow = arrows.slots[slot];
+        // A flying arrow never has scale 1 after its flight step: scale 1 means it was (re)started.
+        const bool started = arrow.picture.visible && arrow.picture.scaleX == 1.0f;
+        const bool ended = before[slot].visible && (!arrow.picture.visible || started);
+        if (ended) {
+            if (before[slot].scale * before[slot].factor < 0.03f) {
+                ++result.misses;
+            } else {
+                ++result.hits;
+            }
+        }
+        if (started) {
+            ++result.shots;
+        }
+    }
+}
+
+}  // namespace
+
+std::string ReplayResult::ToText() const {
+    std::ostringstream text;
+    text << "score " << score << "\nmaxScore " << maxScore << "\nshots " << shots << "\nhits " << hits
+         << "\nmisses " << misses << "\n";
+    for (std::size_t second = 0; second < targetChecksums.size(); ++second) {
+        text << "targets " << second << " " << std::hex << targetChecksums[second] << std::dec << "\n";
+    }
+    return text.str();
+}
+
+ReplayResult PlayScriptedGame(GameDriver& driver, int difficulty, bool drawEveryFrame) {
+    ReplayResult result;
+    ScriptedKeyboard& keys = driver.keyboard;
+    int frame = 0;
+    auto step = [&](bool forceDraw) {
+        Step(driver, drawEveryFrame || forceDraw || frame % kFramesPerSecond == 0, result);
+        ++frame;
+    };
+    auto tap = [&](int key) {
+        keys.Press(key);
+        step(false);
+        keys.Release(key);
+        step(false);
+    };
+
+    // The title: start, then the difficulty.
+    keys.ReleaseAll();
+    step(false);
+    tap(platform::DIK_RETURN);
+    for (int move = 0; move < difficulty; ++move) {
+        tap(platform::DIK_DOWN);
+    }
+    tap(platform::DIK_RETURN);
+    while (driver.State().scene == SCENE_COUNTDOWN) {
+        step(false);
+    }
+
+    int playFrame = 0;
+    while (driver.State().scene == SCENE_PLAY) {
+        keys.ReleaseAll();
+        keys.Press(kFireKeys[(playFrame / 150) % 4]);
+        keys.Press(kAimKeys[(playFrame % 240) / 60]);
+        if ((playFrame / 240) % 2 == 1) {
+            keys.Press(platform::DIK_LSHIFT);
+        }
+        if (driver.Game().playScene.stock.GetCount() == 0) {
+            keys.Press(platform::DIK_SPACE);
+        }
+        if (playFrame % 1000 == 500) {
+            keys.Press(platform::DIK_A);
+        }
+        if (playFrame % 1000 == 900) {
+            keys.Press(platform::DIK_S);
+        }
+        if (playFrame % kFramesPerSecond == 0) {
+            result.targetChecksums.push_back(TargetChecksum(driver.Game().playScene));
+        }
+        step(false);
+        ++playFrame;
+    }
+    keys.ReleaseAll();
+    result.score = driver.State().score;
+    result.maxScore = driver.State().maxScore;
+
+    while (driver.State().scene != SCENE_SCORE) {
+        step(false);
+    }
+    while (!driver.Game().scoreScreen.landed) {
+        step(false);
+    }
+    tap(platform::DIK_RETURN);
+    return result;
+}
+
+}  // namespace testing_support
