@@ -1,6 +1,8 @@
 // Scripted games compared with the results recorded in tests/game/golden: any change that alters how the
-// game plays shows here. After a deliberate change of the game's rules, record the files again with
-//     YORUN_RECORD_REPLAYS=1 build/tests/game_tests --gtest_filter='Replay*'
+// game plays shows here. Each game must start from a fresh process (the generator is never reset), as
+// ctest runs it. After a deliberate change of the game's rules, record the files again, one process each:
+//     for t in AnEasy ANormal AHard; do
+//         YORUN_RECORD_REPLAYS=1 build/tests/game_tests --gtest_filter="Replay.$t*"; done
 #include <gtest/gtest.h>
 
 #include <cstdlib>
