@@ -43,6 +43,14 @@ bool CTarget::InMidScreen() const {
     return x > 100.0f && x < 640.0f;
 }
 
+bool CTarget::FadeOutInZone() {
+    if (!InMidScreen()) {
+        return false;
+    }
+    SetAlpha(alpha - 0.05f);
+    return alpha < 0.0f;
+}
+
 void CTarget::Hide() {
     picture.visible = false;
     shadow.visible = false;
@@ -117,13 +125,10 @@ void CTarget::Launch(int newDirection, float newSpeed, int newColour, int newMot
 void CTarget::MoveRecolour() {
     Slide();
     if (!switched) {
-        if (InMidScreen()) {
-            SetAlpha(alpha - 0.05f);
-            if (alpha < 0.0f) {
-                switched = true;
-                colour = static_cast<int>(NextRandom() & 3);
-                picture.Select(colour, false);
-            }
+        if (FadeOutInZone()) {
+            switched = true;
+            colour = static_cast<int>(NextRandom() & 3);
+            picture.Select(colour, false);
         }
         return;
     }
@@ -186,11 +191,8 @@ void CTarget::MoveBlink() {
 void CTarget::MoveVanish() {
     Slide();
     if (!switched) {
-        if (InMidScreen()) {
-            SetAlpha(alpha - 0.05f);
-            if (alpha < 0.0f) {
-                switched = true;
-            }
+        if (FadeOutInZone()) {
+            switched = true;
         }
         return;
     }

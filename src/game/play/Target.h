@@ -55,6 +55,8 @@ private:
     void Slide();
     void SetAlpha(float value);
     bool InMidScreen() const;
+    // Fades the target a step while it is in the middle of the screen; true once it has faded out.
+    bool FadeOutInZone();
     void MoveRecolour();
     void MoveCircle(float turn);
     void MoveSpeedChange();
