@@ -3,7 +3,9 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
+#include <string>
 
 #include "platform/AudioMixer.h"
 
@@ -15,7 +17,21 @@ namespace {
 std::mutex registryMutex;
 std::weak_ptr<AudioOutput> shared;
 std::shared_ptr<AudioMixer> pulled;
-bool failureReported = false;
+// Once no device could be opened, later device objects fail at once: asking the sound system again for
+// every cue would only repeat its complaints, and the game runs silent either way. Only a different
+// choice of audio driver is worth another try.
+bool openingFailed = false;
+std::string failedDriver;
+
+std::string RequestedDriver() {
+    const char* driver = std::getenv("SDL_AUDIODRIVER");
+    return driver != nullptr ? driver : "";
+}
+
+void NoteFailure() {
+    openingFailed = true;
+    failedDriver = RequestedDriver();
+}
 
 void SDLCALL MixCallback(void* userdata, Uint8* stream, int length) {
     static_cast<AudioMixer*>(userdata)->Mix(
@@ -37,11 +53,12 @@ std::shared_ptr<AudioOutput> AudioOutput::Acquire() {
         // SDL has been shut down under it; its handles keep it, but new ones need a device of their own.
         output->deviceId = 0;
     }
+    if (openingFailed && failedDriver == RequestedDriver()) {
+        return nullptr;
+    }
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        if (!failureReported) {
-            std::fprintf(stderr, "Yorun: no sound: %s\n", SDL_GetError());
-            failureReported = true;
-        }
+        std::fprintf(stderr, "Yorun: no sound, the game plays silently: %s\n", SDL_GetError());
+        NoteFailure();
         return nullptr;
     }
     auto mixer = std::make_shared<AudioMixer>(kRate);
@@ -56,10 +73,8 @@ std::shared_ptr<AudioOutput> AudioOutput::Acquire() {
     // format and period.
     const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (id == 0) {
-        if (!failureReported) {
-            std::fprintf(stderr, "Yorun: no sound: %s\n", SDL_GetError());
-            failureReported = true;
-        }
+        std::fprintf(stderr, "Yorun: no sound, the game plays silently: %s\n", SDL_GetError());
+        NoteFailure();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return nullptr;
     }

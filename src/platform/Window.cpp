@@ -4,6 +4,8 @@
 #include <SDL_ttf.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace platform {
 
@@ -11,13 +13,35 @@ namespace {
 int videoState = 0;  // 0 not tried, 1 running, -1 failed
 }
 
+namespace {
+
+// With no display SDL falls back to drivers that show nothing; the game would then run unseen. Those are
+// taken only when asked for by name (as the tests do).
+bool ShowsNothing(const char* driver) {
+    if (driver == nullptr) {
+        return true;
+    }
+    const bool invisible = std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+    const char* requested = std::getenv("SDL_VIDEODRIVER");
+    return invisible && (requested == nullptr || std::strcmp(requested, driver) != 0);
+}
+
+}  // namespace
+
 bool InitVideo() {
     if (videoState == 0) {
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) {
-            videoState = 1;
-        } else {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
             videoState = -1;
             std::fprintf(stderr, "Yorun: cannot open the display: %s\n", SDL_GetError());
+        } else if (ShowsNothing(SDL_GetCurrentVideoDriver())) {
+            videoState = -1;
+            SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+            std::fprintf(
+                stderr,
+                "Yorun: there is no display to open a window on (DISPLAY and WAYLAND_DISPLAY are not "
+                "set).\nRun it from a desktop session, or under a virtual X server: xvfb-run -a yorun\n");
+        } else {
+            videoState = 1;
         }
     }
     return videoState == 1;
