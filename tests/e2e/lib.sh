@@ -22,6 +22,10 @@ trap e2e_cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    if [[ -s "$E2E_WORK/game.log" ]]; then
+        echo "--- the game's output:" >&2
+        tail -n 20 "$E2E_WORK/game.log" >&2
+    fi
     if [[ -n "${DISPLAY:-}" ]]; then
         import -window root "$E2E_WORK/failure.png" 2>/dev/null &&
             cp "$E2E_WORK/failure.png" "${TMPDIR:-/tmp}/yorun-e2e-failure.png" &&
@@ -30,30 +34,25 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on a free display number (no window manager: the game's window takes the keyboard focus
-# by itself). Extra arguments go to Xvfb.
+# Starts Xvfb on a display number it picks itself (no race with other servers starting at the same time),
+# with no window manager: the game's window takes the keyboard focus by itself. Extra arguments go to Xvfb.
 start_xvfb() {
-    local display
-    for display in $(seq 90 190); do
-        if [[ ! -e "/tmp/.X${display}-lock" && ! -e "/tmp/.X11-unix/X${display}" ]]; then
-            Xvfb ":${display}" -screen 0 1024x768x24 -nolisten tcp "$@" >"$E2E_WORK/xvfb.log" 2>&1 &
-            E2E_XVFB_PID=$!
-            export DISPLAY=":${display}"
-            local deadline=$((SECONDS + 20))
-            while ((SECONDS < deadline)); do
-                if xdpyinfo >/dev/null 2>&1; then
-                    return 0
-                fi
-                if ! kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
-                    break
-                fi
-                sleep 0.1
-            done
-            kill "$E2E_XVFB_PID" 2>/dev/null || true
-            E2E_XVFB_PID=""
+    local display_file="$E2E_WORK/display"
+    : >"$display_file"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" 3>"$display_file" >"$E2E_WORK/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    local deadline=$((SECONDS + 30))
+    while ((SECONDS < deadline)); do
+        if [[ -s "$display_file" ]]; then
+            export DISPLAY=":$(head -n 1 "$display_file")"
+            if xdpyinfo >/dev/null 2>&1; then
+                return 0
+            fi
         fi
+        kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
     done
-    fail "no X server could be started"
+    fail "no X server could be started: $(cat "$E2E_WORK/xvfb.log")"
 }
 
 # Starts the game in the background with the given arguments; its output goes to game.log.

@@ -8,8 +8,15 @@ rm "$E2E_WORK/tree/mato_bmp/始める2.bmp"
 start_xvfb
 start_game "$yorun"
 wait_for_window Yorun
-# The start-up banner is still up under the message: the game never drew a frame.
-wait_for_pixel Yorun 400 300 404040
+# Under the message the game has drawn no frame: its title never shows.
+title=$(file_pixel "$E2E_WORK/tree/mato_bmp/mato_title.bmp" 5 5)
+deadline=$((SECONDS + 30))
+until [[ -n "$(message_box_id Yorun)" ]]; do
+    ((SECONDS < deadline)) || fail "no message box"
+    sleep 0.2
+done
+screenshot Yorun "$E2E_WORK/under.png" || fail "no window under the message"
+[[ "$(pixel_of "$E2E_WORK/under.png" 5 5)" != "$title" ]] || fail "the title was drawn"
 dismiss_message_box Yorun
 expect_exit 0 20
 grep -q "ERR: Texture can't load 始める2.bmp" "$E2E_WORK/game.log" || fail "no message naming the file: $(cat "$E2E_WORK/game.log")"
