@@ -51,3 +51,35 @@ TEST_F(PlayScene, WhenTimeRunsOutTheFieldStaysAsItIsUntilTheNextGame) {
     EXPECT_TRUE(target.IsVisible());
     EXPECT_FLOAT_EQ(target.x, x);
 }
+
+TEST_F(PlayScene, AFireKeyLabelIsBrightOnlyWhileATargetOfItsColourIsOnTheFieldFadedOrNot) {
+    driver.Frame();
+    for (const Corvane::CSprite& label : Scene().keyLabels) {
+        EXPECT_FLOAT_EQ(label.alpha, 0.1f);
+    }
+    CTarget& target = Launch(0, 0, 1.0f, COLOUR_BLUE, MOTION_VANISH, DEPTH_MIDDLE);
+    target.x = 500.0f;
+    target.switched = true;
+    target.alpha = 0.3f;
+    target.picture.alpha = 0.3f;
+    driver.Frame();
+    EXPECT_FLOAT_EQ(Scene().keyLabels[COLOUR_RED].alpha, 0.1f);
+    EXPECT_FLOAT_EQ(Scene().keyLabels[COLOUR_BLUE].alpha, 1.0f);
+    target.Hide();
+    driver.Frame();
+    EXPECT_FLOAT_EQ(Scene().keyLabels[COLOUR_BLUE].alpha, 0.1f);
+}
+
+TEST_F(PlayScene, EveryArrowInFlightIsDrawnOnceAFrameWhateverItsScale) {
+    for (float scale : {1.0f, 0.28f, 0.18f, 0.08f, 0.05f}) {
+        Arrows().ResetSlots();
+        ASSERT_TRUE(Arrows().Fire(300.0f, 300.0f, 50.0f, 50.0f, 0, COLOUR_RED));
+        CArrow& arrow = Arrows().slots[0];
+        arrow.shrinkFactor = 1.0f;
+        arrow.picture.scaleX = scale;
+        arrow.picture.scaleY = scale;
+        Arrows().shotTimer = 1.0f;
+        driver.Frame();
+        EXPECT_TRUE(arrow.drawn) << scale;
+    }
+}
