@@ -45,6 +45,8 @@ bool CTargetPool::Initialize() {
     target.shadow.visible = false;
 
     for (CTarget& slot : slots) {
+        // A copy takes its own references; whatever an earlier start-up left in the slot goes first.
+        slot.shadow.Release();
         if (!target.picture.CopyTo(&slot.picture) || !target.shadow.CopyTo(&slot.shadow)) {
             return false;
         }
