@@ -9,11 +9,29 @@ namespace platform {
 
 namespace {
 int videoState = 0;  // 0 not tried, 1 running, -1 failed
+
+// SDL falls back on its offscreen driver when neither X11 nor Wayland can be reached: the game would then
+// run with a window nobody can see or answer. The headless drivers count only when asked for by name.
+bool ChoseHeadlessDriverUnasked() {
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (asked != nullptr && asked[0] != '\0') {
+        return false;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver != nullptr && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0);
 }
+
+}  // namespace
 
 bool InitVideo() {
     if (videoState == 0) {
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0 && ChoseHeadlessDriverUnasked()) {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+            videoState = -1;
+            std::fprintf(stderr,
+                         "Yorun: cannot open the display: no X11 or Wayland display is reachable (is DISPLAY "
+                         "set?)\n");
+        } else if (SDL_WasInit(SDL_INIT_VIDEO) != 0) {
             videoState = 1;
         } else {
             videoState = -1;
