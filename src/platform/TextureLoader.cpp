@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "platform/Device.h"
@@ -11,6 +13,53 @@
 namespace platform {
 
 namespace {
+
+// The formats the loader reads, told apart by their signatures.
+enum class ImageFormat { Unknown, Bmp, Png };
+
+std::uint32_t LittleEndian32(const std::uint8_t* bytes) {
+    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+std::uint32_t BigEndian32(const std::uint8_t* bytes) {
+    return static_cast<std::uint32_t>(bytes[0]) << 24 | static_cast<std::uint32_t>(bytes[1]) << 16 |
+           static_cast<std::uint32_t>(bytes[2]) << 8 | static_cast<std::uint32_t>(bytes[3]);
+}
+
+// Reads the format and the declared size from the start of the file, so that a file declaring an image too
+// large for the loader is refused before the decoder allocates its pixels. Only BMP and PNG are read: the
+// image library would also try every other format it knows, and some of its readers leak on damaged files.
+ImageFormat ReadHeader(SDL_RWops* source, std::int64_t* width, std::int64_t* height) {
+    std::uint8_t header[26] = {};
+    const std::size_t got = SDL_RWread(source, header, 1, sizeof(header));
+    if (SDL_RWseek(source, 0, RW_SEEK_SET) != 0 || got != sizeof(header)) {
+        return ImageFormat::Unknown;
+    }
+    static constexpr std::uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (std::equal(std::begin(kPngSignature), std::end(kPngSignature), header)) {
+        *width = BigEndian32(header + 16);
+        *height = BigEndian32(header + 20);
+        return ImageFormat::Png;
+    }
+    if (header[0] == 'B' && header[1] == 'M') {
+        const std::uint32_t infoSize = LittleEndian32(header + 14);
+        if (infoSize == 12) {
+            // The old core header: 16-bit sizes.
+            *width = static_cast<std::int16_t>(header[18] | header[19] << 8);
+            *height = static_cast<std::int16_t>(header[20] | header[21] << 8);
+        } else {
+            *width = static_cast<std::int32_t>(LittleEndian32(header + 18));
+            // A negative height is a top-down image of that many rows.
+            *height = static_cast<std::int32_t>(LittleEndian32(header + 22));
+        }
+        if (*height < 0) {
+            *height = -*height;
+        }
+        return ImageFormat::Bmp;
+    }
+    return ImageFormat::Unknown;
+}
 
 int PowerOfTwoAtLeast(int size) {
     int power = 1;
@@ -28,7 +77,19 @@ HRESULT CreateTextureFromFile(Device* device, const char* path, std::uint32_t co
         return E_INVALIDARG;
     }
     *texture = nullptr;
-    SDL_Surface* loaded = IMG_Load(path);
+    SDL_RWops* source = SDL_RWFromFile(path, "rb");
+    if (source == nullptr) {
+        return E_FAIL;
+    }
+    std::int64_t declaredWidth = 0;
+    std::int64_t declaredHeight = 0;
+    const ImageFormat format = ReadHeader(source, &declaredWidth, &declaredHeight);
+    if (format == ImageFormat::Unknown || declaredWidth <= 0 || declaredHeight <= 0 ||
+        declaredWidth > kLargestImageSide || declaredHeight > kLargestImageSide) {
+        SDL_RWclose(source);
+        return E_FAIL;
+    }
+    SDL_Surface* loaded = IMG_LoadTyped_RW(source, 1, format == ImageFormat::Png ? "PNG" : "BMP");
     if (loaded == nullptr) {
         return E_FAIL;
     }

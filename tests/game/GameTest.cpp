@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 #include "game/GameCallbacks.h"
 #include "game/GameState.h"
@@ -11,6 +14,7 @@
 #include "support/GameDriver.h"
 #include "support/ImageFiles.h"
 #include "support/RecordingMessageBoxes.h"
+#include "support/ReplayScript.h"
 
 using namespace Yorun;
 using testing_support::GameDriver;
@@ -121,4 +125,58 @@ TEST(GameFlow, WithoutTheDigitStripEveryCueStaysSilent) {
         EXPECT_FALSE(driver.State().cues[cue.bank].IsLoaded(cue.slot));
     }
     EXPECT_FALSE(driver.State().cues[5].Play(false, 0));
+}
+
+namespace {
+
+// A copy of the game's data in a tree of its own, without the named directory, as the driver's base.
+void UseDataWithout(GameDriver& driver, testing_support::TemporaryDirectory& tree, const char* missing) {
+    const std::filesystem::path base(driver.application.baseDirectory);
+    for (const char* directory : {"mato_bmp", "mato_snd"}) {
+        if (std::string(directory) != missing) {
+            std::filesystem::copy(base / directory, std::filesystem::path(tree.Path()) / directory);
+        }
+    }
+    std::snprintf(driver.application.baseDirectory, sizeof(driver.application.baseDirectory), "%s",
+                  tree.Path().c_str());
+}
+
+}  // namespace
+
+TEST(GameFlow, WithoutThePictureDirectoryStartUpStopsAtTheFirstPicture) {
+    testing_support::TemporaryDirectory tree;
+    GameDriver driver;
+    UseDataWithout(driver, tree, "mato_bmp");
+    RecordingMessageBoxes boxes;
+    EXPECT_FALSE(driver.Initialize());
+    // The digit strip is the first picture loaded; whatever is reported after it is a picture too.
+    ASSERT_GE(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "ERR: Texture can't load PlusFigure.bmp\n");
+    for (const auto& box : boxes.boxes) {
+        EXPECT_EQ(box.text.rfind("ERR: Texture can't load ", 0), 0u) << box.text;
+    }
+    for (const CueFile& cue : kCueFiles) {
+        EXPECT_FALSE(driver.State().cues[cue.bank].IsLoaded(cue.slot)) << cue.fileName;
+    }
+}
+
+TEST(GameFlow, WithoutTheSoundDirectoryTheGameStartsAndPlaysSilently) {
+    testing_support::TemporaryDirectory tree;
+    GameDriver driver;
+    UseDataWithout(driver, tree, "mato_snd");
+    RecordingMessageBoxes boxes;
+    ASSERT_TRUE(driver.Initialize());
+    // One message per cue file, naming it.
+    ASSERT_EQ(boxes.boxes.size(), std::size(kCueFiles));
+    for (const CueFile& cue : kCueFiles) {
+        EXPECT_FALSE(driver.State().cues[cue.bank].IsLoaded(cue.slot)) << cue.fileName;
+    }
+    EXPECT_EQ(driver.State().scene, SCENE_TITLE);
+    // A whole game plays out exactly as the recorded one with sound.
+    const testing_support::ReplayResult silent =
+        testing_support::PlayScriptedGame(driver, DIFFICULTY_EASY, false);
+    std::ifstream golden(std::string(YORUN_GOLDEN_DIR) + "/replay_easy.txt");
+    std::stringstream recorded;
+    recorded << golden.rdbuf();
+    EXPECT_EQ(silent.ToText(), recorded.str());
 }

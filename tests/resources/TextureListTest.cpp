@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -96,6 +98,70 @@ TEST_F(TextureList, DamagedAndEmptyFilesAreRefused) {
     EXPECT_EQ(list.Load(directory.Path().c_str(), "empty.bmp", 1.0f, 0.0f, 1.0f, 1.0f), nullptr);
     EXPECT_EQ(list.Load(directory.Path().c_str(), "text.bmp", 1.0f, 0.0f, 1.0f, 1.0f), nullptr);
     EXPECT_EQ(list.Load(directory.Path().c_str(), "", 1.0f, 0.0f, 1.0f, 1.0f), nullptr);
+    EXPECT_EQ(list.Count(), 0u);
+}
+
+namespace {
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+// The first bytes of a 24-bit BMP with the given declared size and no pixels.
+std::string BmpHeader(std::int32_t width, std::int32_t height) {
+    std::string header(54, '\0');
+    auto put32 = [&header](std::size_t at, std::uint32_t value) {
+        for (int byte = 0; byte < 4; ++byte) {
+            header[at + byte] = static_cast<char>(value >> (8 * byte) & 0xFF);
+        }
+    };
+    header[0] = 'B';
+    header[1] = 'M';
+    put32(2, 54);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, static_cast<std::uint32_t>(width));
+    put32(22, static_cast<std::uint32_t>(height));
+    header[26] = 1;
+    header[28] = 24;
+    return header;
+}
+
+}  // namespace
+
+TEST_F(TextureList, ImagesDeclaringASideBeyondTheLargestAreRefusedBeforeDecoding) {
+    // Declared sizes whose pixels would need gigabytes: refused from the header alone.
+    WriteBytes(directory.File("wide.bmp"), BmpHeader(100000, 1));
+    WriteBytes(directory.File("tall.bmp"), BmpHeader(1, -100000));
+    WriteBytes(directory.File("huge.bmp"), BmpHeader(60000, 60000));
+    WriteBytes(directory.File("zero.bmp"), BmpHeader(0, 16));
+    for (const char* name : {"wide.bmp", "tall.bmp", "huge.bmp", "zero.bmp"}) {
+        EXPECT_EQ(list.Load(directory.Path().c_str(), name, 1.0f, 0.0f, 1.0f, 1.0f), nullptr) << name;
+    }
+    EXPECT_EQ(list.Count(), 0u);
+}
+
+TEST_F(TextureList, OnlyBmpAndPngContentIsRead) {
+    // The image library reads vector pictures too, and its reader leaks on some damaged ones; a picture
+    // that is neither BMP nor PNG is refused whatever its name says.
+    WriteBytes(directory.File("vector.bmp"),
+               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"4\">"
+               "<rect width=\"4\" height=\"4\" fill=\"red\"/></svg>");
+    WriteBytes(directory.File("damaged.bmp"), "<svg");
+    EXPECT_EQ(list.Load(directory.Path().c_str(), "vector.bmp", 1.0f, 0.0f, 1.0f, 1.0f), nullptr);
+    EXPECT_EQ(list.Load(directory.Path().c_str(), "damaged.bmp", 1.0f, 0.0f, 1.0f, 1.0f), nullptr);
+    EXPECT_EQ(list.Count(), 0u);
+    // A truncated BMP: the header promises rows that are not there.
+    WriteBytes(directory.File("truncated.bmp"), BmpHeader(8, 8) + std::string(10, '\x7F'));
+    EXPECT_EQ(list.Load(directory.Path().c_str(), "truncated.bmp", 1.0f, 0.0f, 1.0f, 1.0f), nullptr);
+}
+
+TEST_F(TextureList, AnUnreadableFileIsRefused) {
+    // A directory where the file should be cannot be read as a picture.
+    std::filesystem::create_directory(directory.File("folder.bmp"));
+    EXPECT_EQ(list.Load(directory.Path().c_str(), "folder.bmp", 1.0f, 0.0f, 1.0f, 1.0f), nullptr);
     EXPECT_EQ(list.Count(), 0u);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,56 @@ TEST_F(SoundBankTest, FileThatIsNotOggVorbisIsReported) {
 
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{Message(text)});
     EXPECT_EQ(bank.GetState(0), StreamPlayer::STATE_CLOSED);
+}
+
+TEST_F(SoundBankTest, EmptyCutAndUnreadableFilesAreReportedAndStaySilent) {
+    const std::vector<unsigned char> whole = EncodeTone(Tone{.seconds = 0.5});
+    const std::string empty = directory.Write("empty.ogg", {});
+    // Cut inside the headers: nothing can be decoded.
+    const std::string cut =
+        directory.Write("cut.ogg", std::vector<unsigned char>(whole.begin(), whole.begin() + 200));
+    // A directory where the file should be.
+    const std::string folder = directory.PathOf("folder.ogg");
+    std::filesystem::create_directory(folder);
+
+    bank.Load(empty.c_str(), 0);
+    bank.Load(cut.c_str(), 1);
+    bank.Load(folder.c_str(), 2);
+
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{Message(empty), Message(cut), Message(folder)}));
+    for (int slot = 0; slot < 3; ++slot) {
+        EXPECT_FALSE(bank.IsLoaded(slot)) << slot;
+        EXPECT_FALSE(bank.Play(false, slot)) << slot;
+    }
+    EXPECT_EQ(LastSoundOf(Pull(1000)), 0);
+}
+
+TEST_F(SoundBankTest, LongFileNamesLoadAndTheirMessageIsCutToTheBoxesSize) {
+    // A path longer than the memory object keeps for its name, through directories of the longest names
+    // the file system allows.
+    std::filesystem::path deep(directory.PathOf(""));
+    for (int level = 0; level < 2; ++level) {
+        deep /= std::string(255, static_cast<char>('a' + level));
+    }
+    std::filesystem::create_directories(deep);
+    const std::string longPath = (deep / "don11.ogg").string();
+    std::filesystem::copy_file(file, longPath);
+    const std::string missing = (deep / "nothere.ogg").string();
+    ASSERT_GT(longPath.size(), 512u);
+
+    bank.Load(longPath.c_str(), 3);
+    bank.Load(missing.c_str(), 4);
+
+    EXPECT_TRUE(bank.IsLoaded(3));
+    EXPECT_FALSE(bank.IsLoaded(4));
+    // The message boxes hold 511 bytes: the message is the start of the whole one.
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    const std::string shown = boxes.Texts()[0];
+    EXPECT_LE(shown.size(), 511u);
+    EXPECT_GT(shown.size(), 500u);
+    EXPECT_EQ(Message(missing).compare(0, shown.size(), shown), 0);
+    ASSERT_TRUE(bank.Play(false, 3));
+    EXPECT_GT(LastSoundOf(Pull(1000)), 0);
 }
 
 TEST_F(SoundBankTest, VolumeSetBeforeLoadingAppliesWhenPlayed) {
