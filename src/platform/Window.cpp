@@ -36,9 +36,10 @@ bool InitVideo() {
         } else if (ShowsNothing(SDL_GetCurrentVideoDriver())) {
             videoState = -1;
             SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
-            std::fprintf(stderr,
-                         "Yorun: cannot open the display: no X11 or Wayland display can be reached (is DISPLAY "
-                         "set?).\nRun it from a desktop session, or under a virtual X server: xvfb-run -a yorun\n");
+            std::fprintf(
+                stderr,
+                "Yorun: cannot open the display: no X11 or Wayland display can be reached (is DISPLAY "
+                "set?).\nRun it from a desktop session, or under a virtual X server: xvfb-run -a yorun\n");
         } else {
             videoState = 1;
         }
