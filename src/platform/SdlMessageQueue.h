@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "platform/MessageQueue.h"
 #include "platform/PostedMessages.h"
 
@@ -20,6 +22,8 @@ public:
     void Translate(const SDL_Event& event, Message& message);
 
 private:
+    static void ToggleFullscreen(std::uint32_t windowId);
+
     PostedMessages posted;
     PostedMessages pending;
     bool composing = false;

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "platform/GameControllers.h"
+
 namespace platform {
 
 namespace {
@@ -27,6 +29,7 @@ void ShutdownVideo() {
     if (TTF_WasInit() != 0) {
         TTF_Quit();
     }
+    GameControllers::CloseAll();
     SDL_Quit();
     videoState = 0;
 }
@@ -61,6 +64,8 @@ Window* Window::Create(const char* title, int x, int y, int clientWidth, int cli
         std::fprintf(stderr, "Yorun: cannot create the window: %s\n", SDL_GetError());
         return nullptr;
     }
+    // Pads plugged in before the window existed arrive as events once the subsystem starts.
+    GameControllers::Init();
     return new Window(window);
 }
 
