@@ -30,30 +30,27 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on a free display number (no window manager: the game's window takes the keyboard focus
-# by itself). Extra arguments go to Xvfb.
+# Starts Xvfb on a display number the server itself finds free (no window manager: the game's window takes
+# the keyboard focus by itself). Picking a number here and checking it would race with tests running at the
+# same time, which then share a display and see each other's windows and keys. Extra arguments go to Xvfb.
 start_xvfb() {
-    local display
-    for display in $(seq 90 190); do
-        if [[ ! -e "/tmp/.X${display}-lock" && ! -e "/tmp/.X11-unix/X${display}" ]]; then
-            Xvfb ":${display}" -screen 0 1024x768x24 -nolisten tcp "$@" >"$E2E_WORK/xvfb.log" 2>&1 &
-            E2E_XVFB_PID=$!
-            export DISPLAY=":${display}"
-            local deadline=$((SECONDS + 20))
-            while ((SECONDS < deadline)); do
-                if xdpyinfo >/dev/null 2>&1; then
-                    return 0
-                fi
-                if ! kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
-                    break
-                fi
-                sleep 0.1
-            done
-            kill "$E2E_XVFB_PID" 2>/dev/null || true
-            E2E_XVFB_PID=""
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" 3>"$E2E_WORK/display" >"$E2E_WORK/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    local deadline=$((SECONDS + 20)) number=""
+    while ((SECONDS < deadline)); do
+        number=$(tr -dc '0-9' <"$E2E_WORK/display" 2>/dev/null || true)
+        if [[ -n "$number" && "$(wc -l <"$E2E_WORK/display")" -ge 1 ]]; then
+            export DISPLAY=":${number}"
+            if xdpyinfo >/dev/null 2>&1; then
+                return 0
+            fi
         fi
+        if ! kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
+            break
+        fi
+        sleep 0.1
     done
-    fail "no X server could be started"
+    fail "no X server could be started: $(tail -3 "$E2E_WORK/xvfb.log")"
 }
 
 # Starts the game in the background with the given arguments; its output goes to game.log.
