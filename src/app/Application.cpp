@@ -106,6 +106,7 @@ bool CApplication::CreateMainWindow(int x, int y, int windowWidth, int windowHei
         return false;
     }
     window->SetTitle(title);
+    window->SetIntegerScale(integerScale);
     window->Show();
     return true;
 }

@@ -42,8 +42,16 @@ void SdlMessageQueue::ToggleFullscreen(std::uint32_t windowId) {
         return;
     }
     const bool fullscreen = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+    if (!fullscreen) {
+        SDL_GetWindowSize(window, &windowedWidth, &windowedHeight);
+    }
     if (SDL_SetWindowFullscreen(window, fullscreen ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
         std::fprintf(stderr, "Yorun: cannot switch full screen: %s\n", SDL_GetError());
+        return;
+    }
+    // Without a window manager nothing gives the window its old size back when it leaves full screen.
+    if (fullscreen && windowedWidth > 0 && windowedHeight > 0) {
+        SDL_SetWindowSize(window, windowedWidth, windowedHeight);
     }
 }
 

@@ -58,8 +58,9 @@ Window* Window::Create(const char* title, int x, int y, int clientWidth, int cli
     if (!InitVideo()) {
         return nullptr;
     }
-    SDL_Window* window = SDL_CreateWindow(title != nullptr ? title : "", x, y, clientWidth, clientHeight,
-                                          SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    SDL_Window* window =
+        SDL_CreateWindow(title != nullptr ? title : "", x, y, clientWidth, clientHeight,
+                         SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (window == nullptr) {
         std::fprintf(stderr, "Yorun: cannot create the window: %s\n", SDL_GetError());
         return nullptr;

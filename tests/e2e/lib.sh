@@ -22,6 +22,7 @@ trap e2e_cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    [[ -s "$E2E_WORK/game.log" ]] && { echo "the game's output ended with:" >&2; tail -5 "$E2E_WORK/game.log" >&2; }
     if [[ -n "${DISPLAY:-}" ]]; then
         import -window root "$E2E_WORK/failure.png" 2>/dev/null &&
             cp "$E2E_WORK/failure.png" "${TMPDIR:-/tmp}/yorun-e2e-failure.png" &&
@@ -30,25 +31,30 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on a display number the server itself finds free (no window manager: the game's window takes
-# the keyboard focus by itself). Picking a number here and checking it would race with tests running at the
-# same time, which then share a display and see each other's windows and keys. Extra arguments go to Xvfb.
+# Starts Xvfb on a free display number (no window manager: the game's window takes the keyboard focus by
+# itself). Tests and people running side by side pick low numbers, and a server started on a taken number
+# fails while a check of the number then reaches the other one: so the number is drawn at random from a high
+# range, and the server counts only if its lock names our own Xvfb. Extra arguments go to Xvfb; E2E_SCREEN
+# sets the screen's size and depth.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" 3>"$E2E_WORK/display" >"$E2E_WORK/xvfb.log" 2>&1 &
-    E2E_XVFB_PID=$!
-    local deadline=$((SECONDS + 20)) number=""
-    while ((SECONDS < deadline)); do
-        number=$(tr -dc '0-9' <"$E2E_WORK/display" 2>/dev/null || true)
-        if [[ -n "$number" && "$(wc -l <"$E2E_WORK/display")" -ge 1 ]]; then
-            export DISPLAY=":${number}"
-            if xdpyinfo >/dev/null 2>&1; then
+    local attempt display
+    for attempt in $(seq 1 20); do
+        display=$((400 + RANDOM % 500))
+        [[ -e "/tmp/.X${display}-lock" || -e "/tmp/.X11-unix/X${display}" ]] && continue
+        Xvfb ":${display}" -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp "$@" >"$E2E_WORK/xvfb.log" 2>&1 &
+        E2E_XVFB_PID=$!
+        export DISPLAY=":${display}"
+        local deadline=$((SECONDS + 20))
+        while ((SECONDS < deadline)) && kill -0 "$E2E_XVFB_PID" 2>/dev/null; do
+            if [[ "$(tr -d ' \n' <"/tmp/.X${display}-lock" 2>/dev/null)" == "$E2E_XVFB_PID" ]] &&
+                xdpyinfo >/dev/null 2>&1; then
                 return 0
             fi
-        fi
-        if ! kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
-            break
-        fi
-        sleep 0.1
+            sleep 0.1
+        done
+        kill "$E2E_XVFB_PID" 2>/dev/null || true
+        wait "$E2E_XVFB_PID" 2>/dev/null || true
+        E2E_XVFB_PID=""
     done
     fail "no X server could be started: $(tail -3 "$E2E_WORK/xvfb.log")"
 }
