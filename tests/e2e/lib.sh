@@ -46,7 +46,7 @@ start_xvfb() {
         export DISPLAY=":${display}"
         local deadline=$((SECONDS + 20))
         while ((SECONDS < deadline)) && kill -0 "$E2E_XVFB_PID" 2>/dev/null; do
-            if [[ "$(tr -d ' \n' <"/tmp/.X${display}-lock" 2>/dev/null)" == "$E2E_XVFB_PID" ]] &&
+            if [[ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X${display}-lock")" == "$E2E_XVFB_PID" ]] &&
                 xdpyinfo >/dev/null 2>&1; then
                 return 0
             fi
