@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/Graphics.h"
+#include "app/OptionWords.h"
 #include "input/Input.h"
 #include "platform/Files.h"
 #include "platform/MessageQueue.h"
@@ -90,17 +91,11 @@ bool CApplication::ReadOptions() {
     if (instance == nullptr) {
         return false;
     }
-    for (int index = 1; index < instance->argumentCount; ++index) {
-        const char* word = instance->arguments[index];
-        if (word == nullptr) {
-            continue;
-        }
-        if (std::strcmp(word, "/win") == 0) {
-            fullScreen = false;
-        } else if (std::strcmp(word, "/full") == 0) {
-            fullScreen = true;
-        }
+    const OptionWords words(instance->argumentCount, instance->arguments);
+    if (words.GetWindow() != OptionWords::Window::Unchanged) {
+        fullScreen = words.GetWindow() == OptionWords::Window::FullScreen;
     }
+    integerScale = words.WantsIntegerScale();
     return true;
 }
 
@@ -111,6 +106,7 @@ bool CApplication::CreateMainWindow(int x, int y, int windowWidth, int windowHei
         return false;
     }
     window->SetTitle(title);
+    window->SetIntegerScale(integerScale);
     window->Show();
     return true;
 }

@@ -60,6 +60,8 @@ public:
     bool active = false;
     bool showBanner = true;
     bool fullScreen = false;
+    // Whole-number scaling of the picture, for a sharp picture at the price of wider bars.
+    bool integerScale = false;
     float frameInterval = -1.0f;
     char title[260] = "Corvane9";
     char baseDirectory[516] = {};

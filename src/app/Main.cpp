@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/OptionWords.h"
 #include "game/GameCallbacks.h"
 #include "platform/Types.h"
 #include "platform/Window.h"
@@ -14,6 +15,18 @@ constexpr float kFrameInterval = 0.016393442f;
 
 int main(int argumentCount, char** arguments) {
     using Corvane::CApplication;
+
+    // Help and version need no display, so they are answered before anything is created.
+    const Corvane::OptionWords words(argumentCount, arguments);
+    if (words.WantsHelp()) {
+        Corvane::OptionWords::PrintHelp();
+        return 0;
+    }
+    if (words.WantsVersion()) {
+        Corvane::OptionWords::PrintVersion();
+        return 0;
+    }
+    words.ReportUnknown();
 
     // The desktop's size centres the window; without a display the window cannot be made and start-up
     // ends below.

@@ -38,6 +38,7 @@ Device* Device::CreateForWindow(Window& window, D3DDEVTYPE type, const D3DPRESEN
     const int width = static_cast<int>(parameters.backBufferWidth);
     const int height = static_cast<int>(parameters.backBufferHeight);
     SDL_RenderSetLogicalSize(renderer, width, height);
+    SDL_RenderSetIntegerScale(renderer, window.WantsIntegerScale() ? SDL_TRUE : SDL_FALSE);
     Device* device = new Device(renderer, nullptr, width, height);
     SDL_RendererInfo info;
     device->vsync =
@@ -188,9 +189,15 @@ HRESULT Device::Clear(std::uint32_t flags, std::uint32_t colour, float, std::uin
     if ((flags & D3DCLEAR_TARGET) == 0) {
         return S_OK;
     }
-    SetDrawColour(renderer, colour | 0xFF000000u);
+    // Clearing ignores the viewport, so the whole target is cleared black for the bars round a letterboxed
+    // picture, and only the picture itself gets the game's colour.
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
-    return SDL_RenderClear(renderer) == 0 ? S_OK : E_FAIL;
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    if (SDL_RenderClear(renderer) != 0) {
+        return E_FAIL;
+    }
+    SetDrawColour(renderer, colour | 0xFF000000u);
+    return SDL_RenderFillRect(renderer, nullptr) == 0 ? S_OK : E_FAIL;
 }
 
 HRESULT Device::BeginScene() {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "platform/GameControllers.h"
 #include "platform/InputSources.h"
 #include "platform/KeyCodes.h"
 
@@ -140,8 +141,28 @@ public:
                 keys[mapping.code] = 0x80;
             }
         }
+        MaskFullscreenChord(keys);
+        GameControllers::AddKeys(keys);
         return true;
     }
+
+private:
+    // The Enter of Alt+Enter switches full screen and must not also confirm a menu: it stays hidden from
+    // the moment it is seen with Alt until it is let go, even if Alt is let go first.
+    void MaskFullscreenChord(std::uint8_t (&keys)[256]) {
+        const bool enter = (keys[DIK_RETURN] & 0x80) != 0;
+        const bool alt = ((keys[DIK_LMENU] | keys[DIK_RMENU]) & 0x80) != 0;
+        if (!enter) {
+            chordEnter = false;
+        } else if (alt) {
+            chordEnter = true;
+        }
+        if (chordEnter) {
+            keys[DIK_RETURN] = 0;
+        }
+    }
+
+    bool chordEnter = false;
 };
 
 std::int32_t pendingWheel = 0;

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "platform/GameControllers.h"
 #include "platform/InputSources.h"
 
 namespace platform {
@@ -35,6 +36,25 @@ void SdlMessageQueue::Post(const Message& message) {
     posted.Put(message);
 }
 
+void SdlMessageQueue::ToggleFullscreen(std::uint32_t windowId) {
+    SDL_Window* window = SDL_GetWindowFromID(windowId);
+    if (window == nullptr) {
+        return;
+    }
+    const bool fullscreen = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+    if (!fullscreen) {
+        SDL_GetWindowSize(window, &windowedWidth, &windowedHeight);
+    }
+    if (SDL_SetWindowFullscreen(window, fullscreen ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        std::fprintf(stderr, "Yorun: cannot switch full screen: %s\n", SDL_GetError());
+        return;
+    }
+    // Without a window manager nothing gives the window its old size back when it leaves full screen.
+    if (fullscreen && windowedWidth > 0 && windowedHeight > 0) {
+        SDL_SetWindowSize(window, windowedWidth, windowedHeight);
+    }
+}
+
 void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
     message = Message{};
     switch (event.type) {
@@ -62,6 +82,14 @@ void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
             }
             break;
         case SDL_KEYDOWN:
+            // Alt+Enter is the desktop's full-screen switch, taken here at any time; the keyboard source
+            // keeps the chord's Enter from the game.
+            if (event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0) {
+                if (event.key.repeat == 0) {
+                    ToggleFullscreen(event.key.windowID);
+                }
+                break;
+            }
             // Escape arrives as its character, auto-repeats included; other keys are read by the input
             // object from the keyboard state, not from messages.
             if (event.key.keysym.sym == SDLK_ESCAPE) {
@@ -106,6 +134,18 @@ void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
             }
             break;
         }
+        case SDL_CONTROLLERDEVICEADDED:
+            GameControllers::Attach(event.cdevice.which);
+            break;
+        case SDL_CONTROLLERDEVICEREMOVED:
+            GameControllers::Detach(event.cdevice.which);
+            break;
+        case SDL_CONTROLLERBUTTONDOWN:
+            // Back leaves the game the way Escape does, by the quit message; it is no key of the game's.
+            if (event.cbutton.button == SDL_CONTROLLER_BUTTON_BACK) {
+                PostQuit(0);
+            }
+            break;
         case SDL_MOUSEWHEEL:
             // The mouse reads the wheel once per frame; the queue collects it in between.
             AddMouseWheel(event.wheel.y * 120);

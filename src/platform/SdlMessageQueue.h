@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "platform/MessageQueue.h"
 #include "platform/PostedMessages.h"
 
@@ -20,9 +22,14 @@ public:
     void Translate(const SDL_Event& event, Message& message);
 
 private:
+    void ToggleFullscreen(std::uint32_t windowId);
+
     PostedMessages posted;
     PostedMessages pending;
     bool composing = false;
+    // The window's size before it went full screen, given back when it returns.
+    int windowedWidth = 0;
+    int windowedHeight = 0;
 };
 
 }  // namespace platform

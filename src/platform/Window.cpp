@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/GameControllers.h"
+
 namespace platform {
 
 namespace {
@@ -51,6 +53,7 @@ void ShutdownVideo() {
     if (TTF_WasInit() != 0) {
         TTF_Quit();
     }
+    GameControllers::CloseAll();
     SDL_Quit();
     videoState = 0;
 }
@@ -79,12 +82,15 @@ Window* Window::Create(const char* title, int x, int y, int clientWidth, int cli
     if (!InitVideo()) {
         return nullptr;
     }
-    SDL_Window* window = SDL_CreateWindow(title != nullptr ? title : "", x, y, clientWidth, clientHeight,
-                                          SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    SDL_Window* window =
+        SDL_CreateWindow(title != nullptr ? title : "", x, y, clientWidth, clientHeight,
+                         SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (window == nullptr) {
         std::fprintf(stderr, "Yorun: cannot create the window: %s\n", SDL_GetError());
         return nullptr;
     }
+    // Pads plugged in before the window existed arrive as events once the subsystem starts.
+    GameControllers::Init();
     return new Window(window);
 }
 

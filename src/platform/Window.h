@@ -34,6 +34,10 @@ public:
     bool SetFullscreen(bool fullscreen);
     bool IsFullscreen() const;
     void GetClientSize(int& width, int& height) const;
+    // Whole-number scaling of the picture, read when the device is created for this window: sharp pixels
+    // at 2x and 3x, wider bars in between. Off, the picture is scaled smoothly to fill the window.
+    void SetIntegerScale(bool on) { integerScale = on; }
+    bool WantsIntegerScale() const { return integerScale; }
     std::uint32_t GetId() const;
 
     SDL_Window* GetSdlWindow() const { return window; }
@@ -42,6 +46,7 @@ private:
     explicit Window(SDL_Window* window) : window(window) {}
 
     SDL_Window* window;
+    bool integerScale = false;
 };
 
 }  // namespace platform

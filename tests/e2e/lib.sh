@@ -9,7 +9,9 @@ E2E_GAME_PID=""
 
 e2e_cleanup() {
     if [[ -n "$E2E_GAME_PID" ]] && kill -0 "$E2E_GAME_PID" 2>/dev/null; then
-        kill "$E2E_GAME_PID" 2>/dev/null || true
+        # A message box runs in a child process of its own; it goes too.
+        pkill -KILL -P "$E2E_GAME_PID" 2>/dev/null || true
+        kill -KILL "$E2E_GAME_PID" 2>/dev/null || true
         wait "$E2E_GAME_PID" 2>/dev/null || true
     fi
     if [[ -n "$E2E_XVFB_PID" ]]; then
@@ -35,11 +37,13 @@ fail() {
 }
 
 # Starts Xvfb on a display number it picks itself (no race with other servers starting at the same time),
-# with no window manager: the game's window takes the keyboard focus by itself. Extra arguments go to Xvfb.
+# with no window manager: the game's window takes the keyboard focus by itself. Extra arguments go to Xvfb;
+# E2E_SCREEN sets the screen's size and depth.
 start_xvfb() {
     local display_file="$E2E_WORK/display"
     : >"$display_file"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" 3>"$display_file" >"$E2E_WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp "$@" 3>"$display_file" \
+        >"$E2E_WORK/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     local deadline=$((SECONDS + 30))
     while ((SECONDS < deadline)); do

@@ -7,11 +7,13 @@
 #include <SDL_ttf.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
+#include "AppIcon.h"
 #include "ContactSheet.h"
 #include "CueSet.h"
 #include "EffectImages.h"
@@ -24,25 +26,44 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: assetgen [--output DIR] [--contact-sheet FILE.png]\n"
+    "usage: assetgen [--output DIR] [--contact-sheet FILE.png] [--icon FILE.png SIZE]\n"
     "  --output DIR            write DIR/mato_bmp and DIR/mato_snd\n"
-    "  --contact-sheet FILE    write every picture on one PNG page for review\n";
+    "  --contact-sheet FILE    write every picture on one PNG page for review\n"
+    "  --icon FILE SIZE        write the desktop icon, SIZE pixels square (16 to 1024)\n";
 
 struct Options {
     std::string output;
     std::string contactSheet;
+    std::string icon;
+    int iconSize = 0;
 };
+
+bool ParseSize(const char* text, int& size) {
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || value < assetgen::AppIcon::kMinimumSize ||
+        value > assetgen::AppIcon::kMaximumSize) {
+        return false;
+    }
+    size = static_cast<int>(value);
+    return true;
+}
 
 bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
         if ((word == "--output" || word == "--contact-sheet") && i + 1 < argc) {
             (word == "--output" ? options.output : options.contactSheet) = argv[++i];
+        } else if (word == "--icon" && i + 2 < argc) {
+            options.icon = argv[++i];
+            if (!ParseSize(argv[++i], options.iconSize)) {
+                return false;
+            }
         } else {
             return false;
         }
     }
-    return !options.output.empty() || !options.contactSheet.empty();
+    return !options.output.empty() || !options.contactSheet.empty() || !options.icon.empty();
 }
 
 bool MakeDirectory(const std::filesystem::path& path, std::string& error) {
@@ -78,11 +99,18 @@ private:
 };
 
 int Run(const Options& options) {
+    std::string error;
+    // The icon needs no lettering, so it is made without opening the fonts when it is all that is asked.
+    if (!options.icon.empty() && !assetgen::AppIcon::Write(options.iconSize, options.icon, error)) {
+        return Fail(error);
+    }
+    if (options.output.empty() && options.contactSheet.empty()) {
+        return 0;
+    }
     TtfSession ttf;
     if (!ttf.Ok()) {
         return Fail(std::string("cannot start SDL_ttf: ") + TTF_GetError());
     }
-    std::string error;
     assetgen::Lettering lettering;
     if (!lettering.Open(error)) {
         return Fail(error);

@@ -1,0 +1,99 @@
+#include "app/OptionWords.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace Corvane {
+
+namespace {
+
+// The version comes from the project definition, so the program and its package never disagree.
+constexpr const char* kVersion = YORUN_VERSION;
+
+bool LooksLikeOption(const char* word) {
+    return word != nullptr && (word[0] == '-' || word[0] == '/');
+}
+
+}  // namespace
+
+OptionWords::OptionWords(int argumentCount, const char* const* arguments)
+    : argumentCount(arguments != nullptr ? argumentCount : 0), arguments(arguments) {
+    // Word 0 is the program itself.
+    for (int index = 1; index < this->argumentCount; ++index) {
+        const char* word = arguments[index];
+        if (word == nullptr) {
+            continue;
+        }
+        if (std::strcmp(word, "/win") == 0 || std::strcmp(word, "--window") == 0) {
+            window = Window::Windowed;
+        } else if (std::strcmp(word, "/full") == 0 || std::strcmp(word, "--fullscreen") == 0) {
+            window = Window::FullScreen;
+        } else if (std::strcmp(word, "--integer-scale") == 0) {
+            integerScale = true;
+        } else if (std::strcmp(word, "--help") == 0) {
+            help = true;
+        } else if (std::strcmp(word, "--version") == 0) {
+            version = true;
+        }
+    }
+}
+
+bool OptionWords::IsKnown(const char* word) {
+    static constexpr const char* kKnown[] = {
+        "/win", "/full", "--window", "--fullscreen", "--integer-scale", "--help", "--version"};
+    for (const char* known : kKnown) {
+        if (std::strcmp(word, known) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool OptionWords::IsFirstUnknownAt(int index) const {
+    const char* word = arguments[index];
+    if (!LooksLikeOption(word) || IsKnown(word)) {
+        return false;
+    }
+    for (int earlier = 1; earlier < index; ++earlier) {
+        if (arguments[earlier] != nullptr && std::strcmp(arguments[earlier], word) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int OptionWords::CountUnknown() const {
+    int count = 0;
+    for (int index = 1; index < argumentCount; ++index) {
+        count += IsFirstUnknownAt(index) ? 1 : 0;
+    }
+    return count;
+}
+
+void OptionWords::ReportUnknown() const {
+    for (int index = 1; index < argumentCount; ++index) {
+        if (IsFirstUnknownAt(index)) {
+            std::fprintf(stderr, "yorun: unknown option '%s' ignored (try --help)\n", arguments[index]);
+        }
+    }
+}
+
+void OptionWords::PrintHelp() {
+    std::printf(
+        "Usage: yorun [option...]\n"
+        "An archery target game.\n"
+        "\n"
+        "  /win, --window         start in a window (the default)\n"
+        "  /full, --fullscreen    start full screen\n"
+        "  --integer-scale        scale the picture by whole numbers only (sharp, with wider bars)\n"
+        "  --help                 print this help and exit\n"
+        "  --version              print the version and exit\n"
+        "\n"
+        "Alt+Enter switches between the window and full screen while the game runs.\n");
+}
+
+void OptionWords::PrintVersion() {
+    std::printf("yorun %s\n", kVersion);
+}
+
+}  // namespace Corvane
