@@ -42,7 +42,8 @@ fail() {
 start_xvfb() {
     local display_file="$E2E_WORK/display"
     : >"$display_file"
-    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp "$@" 3>"$display_file" \
+    # -noreset: a server that resets when its last client leaves refuses the game while it does so.
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp -noreset "$@" 3>"$display_file" \
         >"$E2E_WORK/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     local deadline=$((SECONDS + 30))
