@@ -61,6 +61,33 @@ ImageFormat ReadHeader(SDL_RWops* source, std::int64_t* width, std::int64_t* hei
     return ImageFormat::Unknown;
 }
 
+// Walks a PNG file's chunks: each must fit in what is left of the file, up to the closing chunk. The PNG
+// reader spins for minutes on a chunk whose length runs far past the end of the file; such a file is
+// refused here first.
+bool PngChunksFit(SDL_RWops* source) {
+    const Sint64 size = SDL_RWsize(source);
+    Sint64 position = 8;
+    bool fits = size > 0;
+    while (fits && position + 12 <= size) {
+        std::uint8_t chunk[8] = {};
+        if (SDL_RWseek(source, position, RW_SEEK_SET) < 0 ||
+            SDL_RWread(source, chunk, 1, sizeof(chunk)) != 8) {
+            fits = false;
+            break;
+        }
+        const Sint64 length = BigEndian32(chunk);
+        if (length > size - position - 12) {
+            fits = false;
+            break;
+        }
+        position += 12 + length;
+        if (std::equal(chunk + 4, chunk + 8, "IEND")) {
+            break;
+        }
+    }
+    return SDL_RWseek(source, 0, RW_SEEK_SET) == 0 && fits;
+}
+
 int PowerOfTwoAtLeast(int size) {
     int power = 1;
     while (power < size) {
@@ -85,7 +112,8 @@ HRESULT CreateTextureFromFile(Device* device, const char* path, std::uint32_t co
     std::int64_t declaredHeight = 0;
     const ImageFormat format = ReadHeader(source, &declaredWidth, &declaredHeight);
     if (format == ImageFormat::Unknown || declaredWidth <= 0 || declaredHeight <= 0 ||
-        declaredWidth > kLargestImageSide || declaredHeight > kLargestImageSide) {
+        declaredWidth > kLargestImageSide || declaredHeight > kLargestImageSide ||
+        (format == ImageFormat::Png && !PngChunksFit(source))) {
         SDL_RWclose(source);
         return E_FAIL;
     }
