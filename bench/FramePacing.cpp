@@ -1,8 +1,14 @@
-// Runs the real frame loop with the game on its title for a while and prints how evenly the frames came:
-// frames per second and the mean, median, 99th percentile and longest interval between frames, the frames
-// longer than 25 ms, and the time from entering main to the first presented frame of the title.
+// Plays one whole game on hard through the real frame loop, with a keyboard that plays by itself, and prints
+// how evenly the frames of play came (frames per second, mean, median, 99th percentile and longest
+// interval, frames longer than 25 ms), the start-up (to the first presented frame of the title, and the
+// time spent loading images and sounds within it) and the peak resident size over the game.
 //
-//     frame_pacing_probe [seconds] [vsync|novsync]
+//     frame_pacing_probe [vsync|novsync]
+//
+// Start-up is counted from entering main, or from YORUN_LAUNCHED_AT_NS (the wall clock in nanoseconds,
+// taken by whoever started the program just before it did) when that is set.
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -11,35 +17,39 @@
 #include <numeric>
 #include <vector>
 
+#include "PlayingKeyboard.h"
 #include "app/Application.h"
 #include "game/GameCallbacks.h"
+#include "game/GameState.h"
 #include "platform/DeviceTypes.h"
+#include "platform/LoadTimer.h"
 #include "platform/Window.h"
 
 namespace {
 
 using SteadyClock = std::chrono::steady_clock;
+using WallClock = std::chrono::system_clock;
 
 std::vector<double> intervals;
-double runSeconds = 10.0;
-double elapsed = 0.0;
-SteadyClock::time_point started;
+SteadyClock::time_point enteredMain;
 int updates = 0;
 double firstFrameSeconds = 0.0;
+WallClock::time_point firstFrameWallTime;
+bool sawPlay = false;
 
 void MeasuringUpdate() {
     // The second update comes after the first frame was drawn and presented.
     if (++updates == 2) {
-        firstFrameSeconds = std::chrono::duration<double>(SteadyClock::now() - started).count();
+        firstFrameSeconds = std::chrono::duration<double>(SteadyClock::now() - enteredMain).count();
+        firstFrameWallTime = WallClock::now();
     }
     const Corvane::CFrameTimer& timer = Corvane::g_pApplication->timer;
-    const double seconds = static_cast<double>(timer.frameTicks) / static_cast<double>(timer.frequency);
-    // The first frame carries the time the game took to start; it says nothing about pacing.
-    if (elapsed > 0.0 || !intervals.empty()) {
-        intervals.push_back(seconds);
-    }
-    elapsed += seconds;
-    if (elapsed >= runSeconds) {
+    const int scene = Yorun::GetGameState().scene;
+    if (scene == Yorun::SCENE_PLAY) {
+        // The first frame of play carries the countdown's last frame: it counts like any other.
+        intervals.push_back(static_cast<double>(timer.frameTicks) / static_cast<double>(timer.frequency));
+        sawPlay = true;
+    } else if (sawPlay && scene == Yorun::SCENE_SCORE) {
         Corvane::g_pApplication->Quit();
     }
     Yorun::GameUpdate();
@@ -51,16 +61,57 @@ double Percentile(std::vector<double> values, double fraction) {
     return values[index];
 }
 
+// From the launcher's wall-clock stamp when there is one, else from main.
+double StartUpSeconds() {
+    const char* launched = std::getenv("YORUN_LAUNCHED_AT_NS");
+    if (launched == nullptr || launched[0] == '\0') {
+        return firstFrameSeconds;
+    }
+    const auto launchedAt = WallClock::time_point(std::chrono::duration_cast<WallClock::duration>(
+        std::chrono::nanoseconds(std::strtoll(launched, nullptr, 10))));
+    return std::chrono::duration<double>(firstFrameWallTime - launchedAt).count();
+}
+
+void PrintPacing(bool vsync) {
+    const double total = std::accumulate(intervals.begin(), intervals.end(), 0.0);
+    const double mean = total / static_cast<double>(intervals.size());
+    const double longest = *std::max_element(intervals.begin(), intervals.end());
+    const auto over25 =
+        std::count_if(intervals.begin(), intervals.end(), [](double value) { return value > 0.025; });
+    constexpr double kTarget = 1.0 / 61.0;
+    std::printf(
+        "vertical sync %-3s  play %.1f s  frames %zu  %.2f frames/s  mean %.3f ms (%+.2f%% of 1/61 s)  "
+        "median %.3f ms  p99 %.3f ms  max %.3f ms  over 25 ms %ld\n",
+        vsync ? "on" : "off", total, intervals.size(), static_cast<double>(intervals.size()) / total,
+        mean * 1000.0, (mean - kTarget) / kTarget * 100.0, Percentile(intervals, 0.5) * 1000.0,
+        Percentile(intervals, 0.99) * 1000.0, longest * 1000.0, static_cast<long>(over25));
+}
+
+void PrintStartUp() {
+    const platform::LoadTotals loads = platform::LoadTimer::Totals();
+    const double startUp = StartUpSeconds();
+    std::printf(
+        "start-up to the first presented frame %.1f ms (%s); loading %d images %.1f ms (%.0f%%), "
+        "%d sounds %.1f ms (%.0f%%)\n",
+        startUp * 1000.0, std::getenv("YORUN_LAUNCHED_AT_NS") != nullptr ? "from launch" : "from main",
+        loads.images, loads.imageSeconds * 1000.0, loads.imageSeconds / startUp * 100.0, loads.sounds,
+        loads.soundSeconds * 1000.0, loads.soundSeconds / startUp * 100.0);
+}
+
+void PrintMemory() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak resident size over the game %ld KiB\n", usage.ru_maxrss);
+}
+
 }  // namespace
 
 int main(int argumentCount, char** arguments) {
-    started = SteadyClock::now();
-    if (argumentCount > 1) {
-        runSeconds = std::atof(arguments[1]);
-    }
-    const bool vsync = argumentCount > 2 && std::strcmp(arguments[2], "vsync") == 0;
+    enteredMain = SteadyClock::now();
+    const bool vsync = argumentCount > 1 && std::strcmp(arguments[1], "vsync") == 0;
 
     platform::InitVideo();
+    bench::PlayingKeyboard keyboard;
     const Corvane::ProgramInstance instance{1, arguments};
     auto* application = new Corvane::CApplication();
     application->callbacks = Yorun::GetGameCallbacks();
@@ -73,26 +124,15 @@ int main(int argumentCount, char** arguments) {
     }
     application->frameInterval = 0.016393442f;
     application->Run();
-    delete application;
-    platform::ShutdownVideo();
 
     if (intervals.empty()) {
-        std::fprintf(stderr, "no frames\n");
+        std::fprintf(stderr, "the game never reached play\n");
         return 1;
     }
-    const double total = std::accumulate(intervals.begin(), intervals.end(), 0.0);
-    const double mean = total / static_cast<double>(intervals.size());
-    const double longest = *std::max_element(intervals.begin(), intervals.end());
-    const auto over25 =
-        std::count_if(intervals.begin(), intervals.end(), [](double value) { return value > 0.025; });
-    constexpr double kTarget = 1.0 / 61.0;
-    std::printf(
-        "vertical sync %-3s  frames %5zu  %.2f frames/s  mean %.3f ms (%+.2f%% of 1/61 s)  median %.3f ms  "
-        "p99 "
-        "%.3f ms  max %.3f ms  over 25 ms %ld  start-up to first frame %.1f ms\n",
-        vsync ? "on" : "off", intervals.size(), static_cast<double>(intervals.size()) / total, mean * 1000.0,
-        (mean - kTarget) / kTarget * 100.0, Percentile(intervals, 0.5) * 1000.0,
-        Percentile(intervals, 0.99) * 1000.0, longest * 1000.0, static_cast<long>(over25),
-        firstFrameSeconds * 1000.0);
+    PrintPacing(vsync);
+    PrintStartUp();
+    PrintMemory();
+    delete application;
+    platform::ShutdownVideo();
     return 0;
 }

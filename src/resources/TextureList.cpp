@@ -7,6 +7,7 @@
 
 #include "app/CopyText.h"
 #include "app/Graphics.h"
+#include "platform/LoadTimer.h"
 #include "platform/Texture.h"
 #include "platform/TextureLoader.h"
 
@@ -103,6 +104,7 @@ bool CTextureList::LoadEntry(TextureEntry& entry, const char* path, float red, f
         return false;
     }
     ClearEntry(entry);
+    const platform::LoadTimer timer(platform::LoadTimer::Kind::Image);
     platform::ImageInfo info;
     platform::Texture* texture = nullptr;
     if (platform::Failed(platform::CreateTextureFromFile(

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/Diagnostics.h"
+#include "platform/LoadTimer.h"
 #include "sound/OggDecoder.h"
 #include "sound/OggVorbisMemory.h"
 
@@ -15,6 +16,7 @@ SoundBank::SoundBank() {
 SoundBank::~SoundBank() = default;
 
 void SoundBank::Load(const char* fileName, int slot) {
+    const platform::LoadTimer timer(platform::LoadTimer::Kind::Sound);
     StreamPlayer& player = players[slot];
     if (loaded[slot]) {
         player.Close();

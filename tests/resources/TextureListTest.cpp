@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/Graphics.h"
+#include "platform/LoadTimer.h"
 #include "platform/Texture.h"
 #include "support/ImageFiles.h"
 #include "support/SoftwareGraphics.h"
@@ -229,4 +230,16 @@ TEST(ColourKey, ChannelsAreClampedAndRounded) {
     EXPECT_EQ(Corvane::ColourKeyOf(1.0f, 1.0f, 1.0f, 1.0f), 0xFFFFFFFFu);
     EXPECT_EQ(Corvane::ColourKeyOf(2.0f, -1.0f, 0.5f, 1.5f), 0xFFFF0080u);
     EXPECT_EQ(Corvane::ColourKeyOf(0.2f, 0.0f, 0.0f, 0.0f), 0x00330000u);
+}
+
+TEST_F(TextureList, EveryFileReadCountsTowardsTheLoadingTotalsButASharedNameDoesNot) {
+    const platform::LoadTotals before = platform::LoadTimer::Totals();
+    list.Load(directory.Path().c_str(), "Picture.bmp", 1.0f, 0.0f, 1.0f, 1.0f);
+    list.Load(directory.Path().c_str(), "PICTURE.BMP", 1.0f, 0.0f, 1.0f, 1.0f);
+    list.Load(directory.Path().c_str(), "missing.bmp", 1.0f, 0.0f, 1.0f, 1.0f);
+    const platform::LoadTotals after = platform::LoadTimer::Totals();
+    // The failed read took time too; the second name found the texture already loaded.
+    EXPECT_EQ(after.images - before.images, 2);
+    EXPECT_GT(after.imageSeconds, before.imageSeconds);
+    EXPECT_EQ(after.sounds, before.sounds);
 }

@@ -1,0 +1,189 @@
+// What the busiest frame of play costs: the game's update alone, the update with the drawing, the drawing
+// alone, and beside them a baseline that draws exactly the same textured quads with the same blend modes
+// straight through SDL, so that the framework's share of the drawing is a ratio. Drawing is timed until the
+// renderer has finished it (flushed, and for OpenGL finished); presenting is left out of every figure.
+//
+//     frame_cost_probe [Google Benchmark options]
+//
+// It needs a display; SDL_RENDER_DRIVER chooses the renderer. bench/frame_cost runs it under Xvfb on the
+// software and the OpenGL renderer.
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "BusiestFrame.h"
+#include "GeometryRecorder.h"
+#include "app/Application.h"
+#include "app/Graphics.h"
+#include "game/Game.h"
+#include "game/GameCallbacks.h"
+#include "platform/Device.h"
+#include "platform/DeviceTypes.h"
+#include "platform/Window.h"
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+using GlFinishFunction = void (*)();
+
+constexpr std::uint32_t kFieldGrey = 0xFF646464;
+
+GlFinishFunction glFinish = nullptr;
+
+// Mean seconds per iteration of each benchmark, for the ratio printed at the end.
+double renderSeconds = 0.0;
+double baselineSeconds = 0.0;
+
+// Waits until the renderer has carried out everything drawn so far.
+void Finish() {
+    SDL_RenderFlush(Corvane::g_pDevice->GetSdlRenderer());
+    if (glFinish != nullptr) {
+        glFinish();
+    }
+}
+
+// The game's render callback without its present.
+void DrawFrame() {
+    platform::Device* device = Corvane::g_pDevice;
+    device->Clear(platform::D3DCLEAR_TARGET | platform::D3DCLEAR_ZBUFFER, kFieldGrey, 1.0f, 0);
+    device->BeginScene();
+    Yorun::GetGame().Render();
+    device->EndScene();
+}
+
+double SecondsSince(SteadyClock::time_point start) {
+    return std::chrono::duration<double>(SteadyClock::now() - start).count();
+}
+
+// What is on the field after the update: proof that the frame measured is as busy as it should be.
+void CountWhatIsOnTheField(benchmark::State& state) {
+    const Yorun::CPlayScene& play = Yorun::GetGame().playScene;
+    int targets = 0;
+    for (const Yorun::CTarget& target : play.targets.slots) {
+        targets += target.IsVisible() ? 1 : 0;
+    }
+    int arrows = 0;
+    for (const Yorun::CArrow& arrow : play.arrows.slots) {
+        arrows += arrow.picture.visible ? 1 : 0;
+    }
+    state.counters["targets"] = targets;
+    state.counters["arrows"] = arrows;
+}
+
+void Update(benchmark::State& state) {
+    for (auto _ : state) {
+        bench::SetUpBusiestFrame();
+        const auto start = SteadyClock::now();
+        Yorun::GameUpdate();
+        state.SetIterationTime(SecondsSince(start));
+    }
+    CountWhatIsOnTheField(state);
+}
+
+void UpdateAndRender(benchmark::State& state) {
+    for (auto _ : state) {
+        bench::SetUpBusiestFrame();
+        Finish();
+        const auto start = SteadyClock::now();
+        Yorun::GameUpdate();
+        DrawFrame();
+        Finish();
+        state.SetIterationTime(SecondsSince(start));
+        Corvane::g_pDevice->Present();
+    }
+}
+
+void Render(benchmark::State& state) {
+    double total = 0.0;
+    for (auto _ : state) {
+        bench::SetUpBusiestFrame();
+        Yorun::GameUpdate();
+        Finish();
+        const auto start = SteadyClock::now();
+        DrawFrame();
+        Finish();
+        const double seconds = SecondsSince(start);
+        state.SetIterationTime(seconds);
+        total += seconds;
+        Corvane::g_pDevice->Present();
+    }
+    renderSeconds = total / static_cast<double>(state.iterations());
+}
+
+void SdlBaseline(benchmark::State& state) {
+    SDL_Renderer* renderer = Corvane::g_pDevice->GetSdlRenderer();
+    bench::SetUpBusiestFrame();
+    Yorun::GameUpdate();
+    bench::GeometryRecorder::Start();
+    DrawFrame();
+    const std::vector<bench::RecordedGeometry> draws = bench::GeometryRecorder::Stop();
+    Finish();
+    Corvane::g_pDevice->Present();
+    state.counters["quads"] = static_cast<double>(draws.size());
+
+    double total = 0.0;
+    for (auto _ : state) {
+        const auto start = SteadyClock::now();
+        SDL_SetRenderDrawColor(renderer, 0x64, 0x64, 0x64, 0xFF);
+        SDL_RenderClear(renderer);
+        bench::GeometryRecorder::Replay(renderer, draws);
+        Finish();
+        const double seconds = SecondsSince(start);
+        state.SetIterationTime(seconds);
+        total += seconds;
+        Corvane::g_pDevice->Present();
+    }
+    baselineSeconds = total / static_cast<double>(state.iterations());
+}
+
+BENCHMARK(Update)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(UpdateAndRender)->UseManualTime()->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+BENCHMARK(Render)->UseManualTime()->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+BENCHMARK(SdlBaseline)->UseManualTime()->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+}  // namespace
+
+int main(int argumentCount, char** arguments) {
+    benchmark::Initialize(&argumentCount, arguments);
+    if (!platform::InitVideo()) {
+        std::fprintf(stderr, "frame_cost_probe needs a display\n");
+        return 1;
+    }
+    const Corvane::ProgramInstance instance{1, arguments};
+    auto* application = new Corvane::CApplication();
+    application->callbacks = Yorun::GetGameCallbacks();
+    application->presentInterval = platform::D3DPRESENT_INTERVAL_IMMEDIATE;
+    if (!application->Create(&instance, 0, 0, 800, 600, "Yorun", false)) {
+        std::fprintf(stderr, "could not start\n");
+        return 1;
+    }
+    if (!Yorun::GameInitialize()) {
+        std::fprintf(stderr, "could not load the game's data\n");
+        return 1;
+    }
+    application->showBanner = false;
+    // Every update is one frame of exactly 1/61 s.
+    application->timer.frequency = 1'000'000;
+    application->timer.frameTicks = 16'393;
+
+    const char* rendererName = Corvane::g_pDevice->GetRendererName();
+    if (std::strncmp(rendererName, "opengl", 6) == 0) {
+        glFinish = reinterpret_cast<GlFinishFunction>(SDL_GL_GetProcAddress("glFinish"));
+    }
+    std::printf("renderer %s, picture %dx%d\n", rendererName, Corvane::g_pDevice->GetBackBufferWidth(),
+                Corvane::g_pDevice->GetBackBufferHeight());
+    benchmark::RunSpecifiedBenchmarks();
+    if (renderSeconds > 0.0 && baselineSeconds > 0.0) {
+        std::printf("renderer %s: drawing through the framework takes %.3f times the plain SDL baseline\n",
+                    rendererName, renderSeconds / baselineSeconds);
+    }
+    benchmark::Shutdown();
+    Yorun::GameRelease();
+    delete application;
+    platform::ShutdownVideo();
+    return 0;
+}
