@@ -233,4 +233,36 @@ TEST(AudioDevice, SdlDevicePlaysAndItsHandlesOutliveSdl) {
     again->Release();
 }
 
+// Outside the platform layer the mixer is reached through the shared output. While a device object lives,
+// as the game's sound banks keep theirs, that must be the mixer its buffers play through, not a second one.
+TEST(AudioDevice, SharedOutputIsTheMixerThatCountsTheDevicesUnderruns) {
+    AudioDevice* device = nullptr;
+    ASSERT_EQ(AudioDevice::Create(&device), DS_OK);
+    WAVEFORMATEX format = Pcm16(kRate, 2);
+    DSBUFFERDESC description;
+    description.dwFlags = DSBCAPS_CTRLPOSITIONNOTIFY;
+    description.dwBufferBytes = format.nAvgBytesPerSec / 20;
+    description.lpwfxFormat = &format;
+    AudioBuffer* ring = nullptr;
+    ASSERT_EQ(device->CreateSoundBuffer(&description, &ring), DS_OK);
+    void* region = nullptr;
+    std::uint32_t bytes = 0;
+    ASSERT_EQ(ring->Lock(0, 0, &region, &bytes, nullptr, nullptr, DSBLOCK_ENTIREBUFFER), DS_OK);
+    ring->Unlock(region, bytes, nullptr, 0);
+    // Filled once and never refilled: from its second lap on, the 50 ms ring underruns at every half.
+    ring->Play(0, 0, DSBPLAY_LOOPING);
+
+    const std::shared_ptr<AudioOutput> output = AudioOutput::Acquire();
+    ASSERT_NE(output, nullptr);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (output->GetMixer().GetUnderruns() == 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+
+    EXPECT_GT(output->GetMixer().GetUnderruns(), 0u);
+    ring->Stop();
+    ring->Release();
+    device->Release();
+}
+
 }  // namespace
