@@ -18,15 +18,52 @@ float GainOf(std::int32_t volume) {
     return static_cast<float>(std::pow(10.0, static_cast<double>(volume) / 2000.0));
 }
 
+// Whole frames of the ring, [begin, end).
+struct FrameRange {
+    std::uint32_t begin = 0;
+    std::uint32_t end = 0;
+};
+
+// The whole frames that a region of `regionBytes` covers in a ring of `ringBytes` at `ring`; none for a
+// region that does not start in the ring.
+FrameRange FramesOf(const void* region, std::uint32_t regionBytes, const void* ring, std::uint32_t ringBytes,
+                    std::uint32_t block) {
+    const auto base = reinterpret_cast<std::uintptr_t>(ring);
+    const auto at = reinterpret_cast<std::uintptr_t>(region);
+    if (region == nullptr || at < base || at - base >= ringBytes) {
+        return {};
+    }
+    const auto offset = static_cast<std::uint32_t>(at - base);
+    const std::uint32_t end = offset + std::min(regionBytes, ringBytes - offset);
+    return {(offset + block - 1) / block, end / block};
+}
+
+// Whether two ranges together leave no frame of [begin, end) out. A range locked across the end of the
+// ring comes back as two regions, and a half may lie partly in each.
+bool Covers(const FrameRange& first, const FrameRange& second, std::uint32_t begin, std::uint32_t end) {
+    std::uint32_t reached = begin;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const FrameRange& range : {first, second}) {
+            if (range.begin <= reached && reached < range.end) {
+                reached = range.end;
+            }
+        }
+    }
+    return reached >= end;
+}
+
 }  // namespace
 
-AudioBuffer::AudioBuffer(std::shared_ptr<AudioOutput> output, const WAVEFORMATEX& format, std::uint32_t bytes)
+AudioBuffer::AudioBuffer(std::shared_ptr<AudioOutput> output, const WAVEFORMATEX& format, std::uint32_t bytes,
+                         bool streamed)
     : output(std::move(output)),
       mixer(this->output->GetMixer()),
       channels(format.nChannels),
       blockAlign(format.nBlockAlign),
       bytes(bytes),
       frames(bytes / format.nBlockAlign),
+      middle(frames / 2),
+      streamed(streamed && frames >= 2),
       samples(new std::int16_t[bytes / sizeof(std::int16_t)]()),
       step((static_cast<std::uint64_t>(format.nSamplesPerSec) << 32) /
            static_cast<std::uint64_t>(mixer.GetRate())) {
@@ -105,12 +142,23 @@ HRESULT AudioBuffer::Lock(std::uint32_t offset, std::uint32_t count, void** audi
     return DS_OK;
 }
 
-HRESULT AudioBuffer::Unlock(void*, std::uint32_t, void*, std::uint32_t) {
+HRESULT AudioBuffer::Unlock(void* audioPtr1, std::uint32_t audioBytes1, void* audioPtr2,
+                            std::uint32_t audioBytes2) {
+    const auto block = static_cast<std::uint32_t>(blockAlign);
+    const FrameRange first = FramesOf(audioPtr1, audioBytes1, samples.get(), bytes, block);
+    const FrameRange second = FramesOf(audioPtr2, audioBytes2, samples.get(), bytes, block);
     std::lock_guard<std::mutex> guard(mixer.mutex);
     if (!locked) {
         return DSERR_INVALIDCALL;
     }
     locked = false;
+    // A half written only in part still holds old sound after the part: it stays as it was.
+    if (Covers(first, second, 0, middle)) {
+        fresh[0] = true;
+    }
+    if (Covers(first, second, middle, frames)) {
+        fresh[1] = true;
+    }
     return DS_OK;
 }
 

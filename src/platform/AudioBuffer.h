@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -15,6 +16,9 @@ class AudioOutput;
 // shared mixer. Lock hands out the bytes to fill (two regions when the range crosses the end of the ring);
 // the mixer reads a locked range as silence until it is unlocked. Shared by reference count; it keeps the
 // audio output alive, and stays safe to release after SDL has closed the output.
+//
+// A streamed ring (made with DSBCAPS_CTRLPOSITIONNOTIFY) is refilled half by half while it plays: the
+// halves are [0, frames / 2) and [frames / 2, frames), in frames, as its player divides it.
 class AudioBuffer {
 public:
     AudioBuffer(const AudioBuffer&) = delete;
@@ -24,6 +28,7 @@ public:
     std::uint32_t Release();
 
     // offset and bytes are ignored with DSBLOCK_ENTIREBUFFER. One range can be locked at a time.
+    // Unlock takes the regions that were written: each half of the ring they cover whole holds new sound.
     HRESULT Lock(std::uint32_t offset, std::uint32_t bytes, void** audioPtr1, std::uint32_t* audioBytes1,
                  void** audioPtr2, std::uint32_t* audioBytes2, std::uint32_t flags);
     HRESULT Unlock(void* audioPtr1, std::uint32_t audioBytes1, void* audioPtr2, std::uint32_t audioBytes2);
@@ -45,12 +50,14 @@ private:
     friend class AudioDevice;
     friend class AudioMixer;
 
-    AudioBuffer(std::shared_ptr<AudioOutput> output, const WAVEFORMATEX& format, std::uint32_t bytes);
+    AudioBuffer(std::shared_ptr<AudioOutput> output, const WAVEFORMATEX& format, std::uint32_t bytes,
+                bool streamed);
     ~AudioBuffer();
 
     // The sample of channel 0 or 1 (mono gives both) at a frame, or silence while that frame is locked.
     float SampleAt(std::uint32_t frame, int channel) const;
     bool IsLocked(std::uint32_t frame) const;
+    int HalfOf(std::uint32_t frame) const { return frame < middle ? 0 : 1; }
 
     std::atomic<std::uint32_t> references{1};
     std::shared_ptr<AudioOutput> output;
@@ -59,6 +66,9 @@ private:
     const int blockAlign;
     const std::uint32_t bytes;
     const std::uint32_t frames;
+    const std::uint32_t middle;  // the first frame of the second half
+    // A ring of one frame has no two halves to stream through.
+    const bool streamed;
     std::unique_ptr<std::int16_t[]> samples;
     // Source frames per output frame in 32.32 fixed point: exactly 1.0 when the rates agree, so the
     // samples then pass through unchanged.
@@ -74,6 +84,8 @@ private:
     bool locked = false;
     std::uint32_t lockedFrom = 0;    // frames, inclusive
     std::uint32_t lockedFrames = 0;  // may run past the end of the ring and on from its start
+    // Per half: written since the mixer last played out of it. Nothing has been written into a new ring.
+    std::array<bool, 2> fresh{};
     AudioBuffer* previous = nullptr;
     AudioBuffer* next = nullptr;
 };

@@ -69,7 +69,8 @@ HRESULT AudioDevice::CreateSoundBuffer(const DSBUFFERDESC* description, AudioBuf
     if (description->dwBufferBytes == 0 || description->dwBufferBytes % format.nBlockAlign != 0) {
         return DSERR_INVALIDPARAM;
     }
-    *buffer = new (std::nothrow) AudioBuffer(output, format, description->dwBufferBytes);
+    const bool streamed = (description->dwFlags & DSBCAPS_CTRLPOSITIONNOTIFY) != 0;
+    *buffer = new (std::nothrow) AudioBuffer(output, format, description->dwBufferBytes, streamed);
     return *buffer != nullptr ? DS_OK : DSERR_OUTOFMEMORY;
 }
 

@@ -27,7 +27,8 @@ public:
 
     // The output mixes for every window alike, whatever has the focus; only the level is checked.
     HRESULT SetCooperativeLevel(Window* window, std::uint32_t level);
-    // A buffer for 16-bit PCM of any rate and channel count, dwBufferBytes long (whole frames).
+    // A buffer for 16-bit PCM of any rate and channel count, dwBufferBytes long (whole frames); with
+    // DSBCAPS_CTRLPOSITIONNOTIFY in dwFlags a streamed ring, whose underruns the mixer counts.
     HRESULT CreateSoundBuffer(const DSBUFFERDESC* description, AudioBuffer** buffer);
 
 private:

@@ -82,18 +82,31 @@ void AudioMixer::MixChunk(std::int16_t* out, int frames) {
 namespace platform {
 
 // Moves the play position on by `count` source frames (whole), wrapping or stopping at the end of the ring.
+// It goes from half to half of the ring: a run to the end of the ring, or one step of a sound much faster
+// than the output, can pass more than one boundary, and a streamed ring notes every half it enters.
 void AudioMixer::Advance(AudioBuffer& voice, std::uint64_t count) {
-    std::uint64_t position = voice.position + count;
-    if (position >= voice.frames) {
-        if (voice.looping) {
-            position %= voice.frames;
-        } else {
-            position = 0;
+    while (count > 0) {
+        const std::uint32_t boundary = voice.position < voice.middle ? voice.middle : voice.frames;
+        const std::uint32_t room = boundary - voice.position;
+        if (count < room) {
+            voice.position += static_cast<std::uint32_t>(count);
+            return;
+        }
+        count -= room;
+        // Played out of: what it holds has been heard, and the next lap needs it written again.
+        voice.fresh[voice.HalfOf(voice.position)] = false;
+        // A ring that stops at its end goes back to its start without playing any of it.
+        if (boundary == voice.frames && !voice.looping) {
+            voice.position = 0;
             voice.fraction = 0;
             voice.playing = false;
+            return;
+        }
+        voice.position = boundary == voice.frames ? 0 : boundary;
+        if (voice.streamed && !voice.fresh[voice.HalfOf(voice.position)]) {
+            underruns.fetch_add(1, std::memory_order_relaxed);
         }
     }
-    voice.position = static_cast<std::uint32_t>(position);
 }
 
 // Same rate and nothing locked: the samples are copied in runs up to the end of the ring.

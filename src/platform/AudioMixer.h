@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 
@@ -14,6 +15,10 @@ class AudioBuffer;
 // The lock is held only for bookkeeping and for the mixing itself, never while a buffer is being filled:
 // the decoders write into locked regions without it, and the mixer reads those regions as silence. The
 // callback therefore never waits behind a decoder, and never allocates.
+//
+// Code outside the platform layer reaches the mixer that is playing through
+// AudioOutput::Acquire()->GetMixer(): while any device object lives, that is the output its buffers play
+// through (Acquire is null when no audio device can be opened).
 class AudioMixer {
 public:
     static constexpr int kChannels = 2;
@@ -29,6 +34,13 @@ public:
     // Writes `frames` interleaved stereo frames and advances the play position of every playing buffer by
     // what it consumed.
     void Mix(std::int16_t* out, int frames);
+
+    // Streaming underruns so far. A streamed ring (DSBCAPS_CTRLPOSITIONNOTIFY) is refilled half by half
+    // behind its play position; an underrun is the play position passing into a half that has not been
+    // written since the mixer last played out of it, so that the listener hears the old sound again, or
+    // silence where the refill is still locked. Counted once per half entered, whatever the rate; moving the
+    // position with SetCurrentPosition, and stopping, are the owner's doing and never count. Any thread.
+    std::uint64_t GetUnderruns() const { return underruns.load(std::memory_order_relaxed); }
 
 private:
     friend class AudioBuffer;
@@ -49,6 +61,7 @@ private:
     std::mutex mutex;
     AudioBuffer* voices = nullptr;
     std::array<float, kChunkFrames * kChannels> accumulator{};
+    std::atomic<std::uint64_t> underruns{0};
 };
 
 }  // namespace platform

@@ -36,8 +36,9 @@ struct DSBUFFERDESC {
     GUID guid3DAlgorithm;
 };
 
-// Capability flags of a buffer description. The output always offers volume and position; the others are
-// accepted and have no further effect.
+// Capability flags of a buffer description. The output always offers volume and position. Position
+// notification marks a streamed ring, refilled half by half while it plays, whose underruns the mixer
+// counts; the others are accepted and have no further effect.
 constexpr std::uint32_t DSBCAPS_CTRLFREQUENCY = 0x00000020;
 constexpr std::uint32_t DSBCAPS_CTRLPAN = 0x00000040;
 constexpr std::uint32_t DSBCAPS_CTRLVOLUME = 0x00000080;

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "PulledOutput.h"
 #include "platform/AudioBuffer.h"
 #include "platform/AudioDevice.h"
 #include "platform/AudioMixer.h"
@@ -19,75 +20,10 @@ namespace {
 
 using namespace platform;
 
-constexpr int kRate = 44100;
+using sound_testing::Pcm16;
+using sound_testing::PulledOutput;
 
-WAVEFORMATEX Pcm16(int rate, int channels) {
-    WAVEFORMATEX format;
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = static_cast<std::uint16_t>(channels);
-    format.nSamplesPerSec = static_cast<std::uint32_t>(rate);
-    format.wBitsPerSample = 16;
-    format.nBlockAlign = static_cast<std::uint16_t>(2 * channels);
-    format.nAvgBytesPerSec = format.nBlockAlign * format.nSamplesPerSec;
-    return format;
-}
-
-// A device on a mixer that the test pulls, and buffers made from it.
-class PulledOutput : public ::testing::Test {
-protected:
-    PulledOutput() : mixer(std::make_shared<AudioMixer>(kRate)), pulled(mixer) {
-        EXPECT_EQ(AudioDevice::Create(&device), DS_OK);
-    }
-    ~PulledOutput() override {
-        for (AudioBuffer* buffer : buffers) {
-            buffer->Release();
-        }
-        if (device != nullptr) {
-            device->Release();
-        }
-    }
-
-    AudioBuffer* MakeBuffer(int rate, int channels, std::uint32_t frames) {
-        WAVEFORMATEX format = Pcm16(rate, channels);
-        DSBUFFERDESC description;
-        description.dwBufferBytes = frames * format.nBlockAlign;
-        description.lpwfxFormat = &format;
-        AudioBuffer* buffer = nullptr;
-        EXPECT_EQ(device->CreateSoundBuffer(&description, &buffer), DS_OK);
-        buffers.push_back(buffer);
-        return buffer;
-    }
-
-    // Fills the whole ring with the given sample function of frame and channel.
-    template <class Function>
-    void Fill(AudioBuffer* buffer, int channels, Function sample) {
-        void* region = nullptr;
-        std::uint32_t bytes = 0;
-        ASSERT_EQ(buffer->Lock(0, 0, &region, &bytes, nullptr, nullptr, DSBLOCK_ENTIREBUFFER), DS_OK);
-        auto* samples = static_cast<std::int16_t*>(region);
-        for (std::uint32_t index = 0; index < bytes / 2; ++index) {
-            samples[index] = sample(index / channels, static_cast<int>(index % channels));
-        }
-        buffer->Unlock(region, bytes, nullptr, 0);
-    }
-
-    std::vector<std::int16_t> Pull(int frames) {
-        std::vector<std::int16_t> out(static_cast<std::size_t>(frames) * 2);
-        mixer->Mix(out.data(), frames);
-        return out;
-    }
-
-    std::uint32_t PlayCursor(AudioBuffer* buffer) {
-        std::uint32_t cursor = 0;
-        buffer->GetCurrentPosition(&cursor, nullptr);
-        return cursor;
-    }
-
-    std::shared_ptr<AudioMixer> mixer;
-    PulledAudio pulled;
-    AudioDevice* device = nullptr;
-    std::vector<AudioBuffer*> buffers;
-};
+constexpr int kRate = sound_testing::kOutputRate;
 
 std::int16_t Ramp(std::uint32_t frame, int channel) {
     return static_cast<std::int16_t>((channel == 0 ? 1 : -1) * static_cast<int>(frame % 20000));
@@ -295,6 +231,38 @@ TEST(AudioDevice, SdlDevicePlaysAndItsHandlesOutliveSdl) {
     AudioDevice* again = nullptr;
     ASSERT_EQ(AudioDevice::Create(&again), DS_OK);
     again->Release();
+}
+
+// Outside the platform layer the mixer is reached through the shared output. While a device object lives,
+// as the game's sound banks keep theirs, that must be the mixer its buffers play through, not a second one.
+TEST(AudioDevice, SharedOutputIsTheMixerThatCountsTheDevicesUnderruns) {
+    AudioDevice* device = nullptr;
+    ASSERT_EQ(AudioDevice::Create(&device), DS_OK);
+    WAVEFORMATEX format = Pcm16(kRate, 2);
+    DSBUFFERDESC description;
+    description.dwFlags = DSBCAPS_CTRLPOSITIONNOTIFY;
+    description.dwBufferBytes = format.nAvgBytesPerSec / 20;
+    description.lpwfxFormat = &format;
+    AudioBuffer* ring = nullptr;
+    ASSERT_EQ(device->CreateSoundBuffer(&description, &ring), DS_OK);
+    void* region = nullptr;
+    std::uint32_t bytes = 0;
+    ASSERT_EQ(ring->Lock(0, 0, &region, &bytes, nullptr, nullptr, DSBLOCK_ENTIREBUFFER), DS_OK);
+    ring->Unlock(region, bytes, nullptr, 0);
+    // Filled once and never refilled: from its second lap on, the 50 ms ring underruns at every half.
+    ring->Play(0, 0, DSBPLAY_LOOPING);
+
+    const std::shared_ptr<AudioOutput> output = AudioOutput::Acquire();
+    ASSERT_NE(output, nullptr);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (output->GetMixer().GetUnderruns() == 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+
+    EXPECT_GT(output->GetMixer().GetUnderruns(), 0u);
+    ring->Stop();
+    ring->Release();
+    device->Release();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -23,6 +24,8 @@ using sound_testing::Tone;
 constexpr int kRate = 44100;
 // One streaming round per tenth of a second of output, as the thread polls.
 constexpr int kRoundFrames = kRate / 10;
+// The one-second ring of a 44.1 kHz sound is refilled half a second at a time.
+constexpr int kHalfFrames = kRate / 2;
 
 std::size_t LastSound(const std::vector<std::int16_t>& samples) {
     for (std::size_t index = samples.size(); index > 0; --index) {
@@ -266,6 +269,75 @@ TEST_F(StreamPlayerTest, StreamingThreadStopsAOneShotSoundByItself) {
     EXPECT_EQ(player.GetState(), StreamPlayer::STATE_STOPPED);
     player.Close();
     EXPECT_EQ(player.GetState(), StreamPlayer::STATE_CLOSED);
+}
+
+TEST_F(StreamPlayerTest, RoundEveryTenthOfASecondKeepsTheRingAheadOfTheMixer) {
+    OpenPlayer(Tone{.seconds = 2.5});
+    player.Play(true);
+
+    std::vector<std::int16_t> out;
+    PullRounds(60, out);
+
+    EXPECT_EQ(player.GetState(), StreamPlayer::STATE_PLAYING);
+    EXPECT_EQ(mixer->GetUnderruns(), 0u);
+}
+
+constexpr int kSilent = -1;
+constexpr int kUnknown = -2;
+constexpr int kWindowFrames = 16;
+
+// Which half-second piece of the sound the output holds in the window of frames from `frame`, heard at
+// the same place in the ring: the ring plays from its start at the output rate, its first half holding
+// the even pieces and its second half the odd ones. kSilent while the half was locked for its refill.
+int PieceHeard(const std::vector<std::int16_t>& out, const std::vector<std::int16_t>& sound, int frame) {
+    const auto window = out.begin() + frame * 2;
+    if (std::all_of(window, window + kWindowFrames * 2, [](std::int16_t sample) { return sample == 0; })) {
+        return kSilent;
+    }
+    const int inHalf = frame % kHalfFrames;
+    for (int piece = frame / kHalfFrames % 2;
+         (piece * kHalfFrames + inHalf + kWindowFrames) * 2 <= static_cast<int>(sound.size()); piece += 2) {
+        if (std::equal(window, window + kWindowFrames * 2,
+                       sound.begin() + (piece * kHalfFrames + inHalf) * 2)) {
+            return piece;
+        }
+    }
+    return kUnknown;
+}
+
+// Without rounds from the test only the player's own thread refills the ring, every 100 ms of real time,
+// while the test pulls far faster: how many halves come round before their refill depends on the timing.
+// What does not is that the count agrees with what came out. The fill puts the first two pieces of the
+// sound in the ring and every refill the next piece into the half the mixer has left, so entering a half is
+// an underrun exactly when it is silent, or still holds the piece it held when the mixer last left it.
+TEST_F(StreamPlayerTest, UnderrunsCountedAreTheHalvesThatCameRoundBeforeTheirRefill) {
+    // 441.5 Hz: no half second of it repeats another.
+    OpenPlayer(Tone{.seconds = 4.0, .frequency = 441.5});
+    player.Play(false);
+
+    // Device periods from the start of the ring. None ends within a window of the start of a half, so each
+    // window is mixed in the same turn of the mixer's lock as the step into or out of its half.
+    constexpr int kPeriod = platform::AudioOutput::kPeriodFrames;
+    constexpr int kPeriods = 173;  // a little over two seconds
+    constexpr int kEntries = 4;
+    static_assert(kEntries * kHalfFrames + kWindowFrames <= kPeriods * kPeriod);
+    std::vector<std::int16_t> out(kPeriods * kPeriod * 2);
+    for (int period = 0; period < kPeriods; ++period) {
+        mixer->Mix(out.data() + period * kPeriod * 2, kPeriod);
+    }
+
+    std::uint64_t heardUnderruns = 0;
+    for (int entry = 1; entry <= kEntries; ++entry) {
+        const int entered = PieceHeard(out, reference, entry * kHalfFrames);
+        // The first entry is into the second half, which has not played since the fill.
+        const int left =
+            entry == 1 ? kUnknown : PieceHeard(out, reference, (entry - 1) * kHalfFrames - kWindowFrames);
+        ASSERT_NE(entered, kUnknown) << "entry " << entry;
+        ASSERT_TRUE(entry == 1 || left != kUnknown) << "entry " << entry;
+        heardUnderruns += entered == kSilent || entered == left ? 1 : 0;
+    }
+
+    EXPECT_EQ(mixer->GetUnderruns(), heardUnderruns);
 }
 
 }  // namespace
