@@ -1,7 +1,8 @@
 // Plays one whole game on hard through the real frame loop, with a keyboard that plays by itself, and prints
 // how evenly the frames of play came (frames per second, mean, median, 99th percentile and longest
 // interval, frames longer than 25 ms), the start-up (to the first presented frame of the title, and the
-// time spent loading images and sounds within it) and the peak resident size over the game.
+// time spent loading images and sounds within it), the streaming underruns the mixer counted over the game
+// and the peak resident size.
 //
 //     frame_pacing_probe [vsync|novsync]
 //
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <numeric>
 #include <vector>
 
@@ -21,6 +23,8 @@
 #include "app/Application.h"
 #include "game/GameCallbacks.h"
 #include "game/GameState.h"
+#include "platform/AudioMixer.h"
+#include "platform/AudioOutput.h"
 #include "platform/DeviceTypes.h"
 #include "platform/LoadTimer.h"
 #include "platform/Window.h"
@@ -36,6 +40,7 @@ int updates = 0;
 double firstFrameSeconds = 0.0;
 WallClock::time_point firstFrameWallTime;
 bool sawPlay = false;
+long long underruns = -1;
 
 void MeasuringUpdate() {
     // The second update comes after the first frame was drawn and presented.
@@ -53,6 +58,15 @@ void MeasuringUpdate() {
         Corvane::g_pApplication->Quit();
     }
     Yorun::GameUpdate();
+}
+
+// The underruns are read before the game lets go of its sounds: they hold the output that has been playing.
+void MeasuringRelease() {
+    const std::shared_ptr<platform::AudioOutput> output = platform::AudioOutput::Acquire();
+    if (output != nullptr) {
+        underruns = static_cast<long long>(output->GetMixer().GetUnderruns());
+    }
+    Yorun::GameRelease();
 }
 
 double Percentile(std::vector<double> values, double fraction) {
@@ -98,6 +112,14 @@ void PrintStartUp() {
         loads.soundSeconds * 1000.0, loads.soundSeconds / startUp * 100.0);
 }
 
+void PrintUnderruns() {
+    if (underruns < 0) {
+        std::printf("no audio device: no underruns to count\n");
+        return;
+    }
+    std::printf("streaming underruns over the game %lld\n", underruns);
+}
+
 void PrintMemory() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -116,6 +138,7 @@ int main(int argumentCount, char** arguments) {
     auto* application = new Corvane::CApplication();
     application->callbacks = Yorun::GetGameCallbacks();
     application->callbacks.update = &MeasuringUpdate;
+    application->callbacks.release = &MeasuringRelease;
     application->presentInterval =
         vsync ? platform::D3DPRESENT_INTERVAL_DEFAULT : platform::D3DPRESENT_INTERVAL_IMMEDIATE;
     if (!application->Create(&instance, 0, 0, 800, 600, "Yorun", false)) {
@@ -131,6 +154,7 @@ int main(int argumentCount, char** arguments) {
     }
     PrintPacing(vsync);
     PrintStartUp();
+    PrintUnderruns();
     PrintMemory();
     delete application;
     platform::ShutdownVideo();
