@@ -61,31 +61,29 @@ ImageFormat ReadHeader(SDL_RWops* source, std::int64_t* width, std::int64_t* hei
     return ImageFormat::Unknown;
 }
 
-// Walks a PNG file's chunks: each must fit in what is left of the file, up to the closing chunk. The PNG
-// reader spins for minutes on a chunk whose length runs far past the end of the file; such a file is
-// refused here first.
-bool PngChunksFit(SDL_RWops* source) {
+// Walks a PNG file's chunks from the signature to the closing IEND chunk; each must fit in what is left of
+// the file. The image library's read callback ignores short reads, so the PNG reader never learns that the
+// file has ended: past the end it keeps parsing whatever its buffers held from its last read as one chunk
+// after another, with a warning for each, for minutes. A file whose chunks reach IEND keeps every read
+// inside the file; bytes after IEND are never read and are allowed.
+bool PngChunksReachTheirEnd(SDL_RWops* source) {
     const Sint64 size = SDL_RWsize(source);
     Sint64 position = 8;
-    bool fits = size > 0;
-    while (fits && position + 12 <= size) {
+    bool reachedEnd = false;
+    while (!reachedEnd && position + 12 <= size) {
         std::uint8_t chunk[8] = {};
         if (SDL_RWseek(source, position, RW_SEEK_SET) < 0 ||
             SDL_RWread(source, chunk, 1, sizeof(chunk)) != 8) {
-            fits = false;
             break;
         }
         const Sint64 length = BigEndian32(chunk);
         if (length > size - position - 12) {
-            fits = false;
             break;
         }
         position += 12 + length;
-        if (std::equal(chunk + 4, chunk + 8, "IEND")) {
-            break;
-        }
+        reachedEnd = std::equal(chunk + 4, chunk + 8, "IEND");
     }
-    return SDL_RWseek(source, 0, RW_SEEK_SET) == 0 && fits;
+    return SDL_RWseek(source, 0, RW_SEEK_SET) == 0 && reachedEnd;
 }
 
 int PowerOfTwoAtLeast(int size) {
@@ -113,7 +111,7 @@ HRESULT CreateTextureFromFile(Device* device, const char* path, std::uint32_t co
     const ImageFormat format = ReadHeader(source, &declaredWidth, &declaredHeight);
     if (format == ImageFormat::Unknown || declaredWidth <= 0 || declaredHeight <= 0 ||
         declaredWidth > kLargestImageSide || declaredHeight > kLargestImageSide ||
-        (format == ImageFormat::Png && !PngChunksFit(source))) {
+        (format == ImageFormat::Png && !PngChunksReachTheirEnd(source))) {
         SDL_RWclose(source);
         return E_FAIL;
     }
