@@ -4,7 +4,9 @@
 // time spent loading images and sounds within it), the streaming underruns the mixer counted over the game
 // and the peak resident size.
 //
-//     frame_pacing_probe [vsync|novsync]
+//     frame_pacing_probe [vsync|novsync|startup]
+//
+// With startup it stops at the first presented frame of the title and prints the start-up alone.
 //
 // Start-up is counted from entering main, or from YORUN_LAUNCHED_AT_NS (the wall clock in nanoseconds,
 // taken by whoever started the program just before it did) when that is set.
@@ -34,30 +36,61 @@ namespace {
 using SteadyClock = std::chrono::steady_clock;
 using WallClock = std::chrono::system_clock;
 
+constexpr double kLongFrame = 0.025;
+
 std::vector<double> intervals;
 SteadyClock::time_point enteredMain;
 int updates = 0;
 double firstFrameSeconds = 0.0;
 WallClock::time_point firstFrameWallTime;
 bool sawPlay = false;
+bool startUpOnly = false;
 long long underruns = -1;
+// Where the frame before the current one spent its time, for the report on long frames.
+double lastUpdateSeconds = 0.0;
+double lastRenderSeconds = 0.0;
+SteadyClock::time_point lastUpdateStart;
+
+struct LongFrame {
+    double atSeconds;
+    double interval;
+    double update;
+    double render;
+};
+std::vector<LongFrame> longFrames;
 
 void MeasuringUpdate() {
     // The second update comes after the first frame was drawn and presented.
     if (++updates == 2) {
         firstFrameSeconds = std::chrono::duration<double>(SteadyClock::now() - enteredMain).count();
         firstFrameWallTime = WallClock::now();
+        if (startUpOnly) {
+            Corvane::g_pApplication->Quit();
+        }
     }
     const Corvane::CFrameTimer& timer = Corvane::g_pApplication->timer;
     const int scene = Yorun::GetGameState().scene;
     if (scene == Yorun::SCENE_PLAY) {
         // The first frame of play carries the countdown's last frame: it counts like any other.
-        intervals.push_back(static_cast<double>(timer.frameTicks) / static_cast<double>(timer.frequency));
+        const double interval = static_cast<double>(timer.frameTicks) / static_cast<double>(timer.frequency);
+        intervals.push_back(interval);
+        if (interval > kLongFrame) {
+            longFrames.push_back(LongFrame{std::accumulate(intervals.begin(), intervals.end(), 0.0), interval,
+                                           lastUpdateSeconds, lastRenderSeconds});
+        }
         sawPlay = true;
     } else if (sawPlay && scene == Yorun::SCENE_SCORE) {
         Corvane::g_pApplication->Quit();
     }
+    lastUpdateStart = SteadyClock::now();
     Yorun::GameUpdate();
+    lastUpdateSeconds = std::chrono::duration<double>(SteadyClock::now() - lastUpdateStart).count();
+}
+
+void MeasuringRender() {
+    const auto start = SteadyClock::now();
+    Yorun::GameRender();
+    lastRenderSeconds = std::chrono::duration<double>(SteadyClock::now() - start).count();
 }
 
 // The underruns are read before the game lets go of its sounds: they hold the output that has been playing.
@@ -91,7 +124,7 @@ void PrintPacing(bool vsync) {
     const double mean = total / static_cast<double>(intervals.size());
     const double longest = *std::max_element(intervals.begin(), intervals.end());
     const auto over25 =
-        std::count_if(intervals.begin(), intervals.end(), [](double value) { return value > 0.025; });
+        std::count_if(intervals.begin(), intervals.end(), [](double value) { return value > kLongFrame; });
     constexpr double kTarget = 1.0 / 61.0;
     std::printf(
         "vertical sync %-3s  play %.1f s  frames %zu  %.2f frames/s  mean %.3f ms (%+.2f%% of 1/61 s)  "
@@ -99,6 +132,14 @@ void PrintPacing(bool vsync) {
         vsync ? "on" : "off", total, intervals.size(), static_cast<double>(intervals.size()) / total,
         mean * 1000.0, (mean - kTarget) / kTarget * 100.0, Percentile(intervals, 0.5) * 1000.0,
         Percentile(intervals, 0.99) * 1000.0, longest * 1000.0, static_cast<long>(over25));
+    // The interval ending a frame covers the frame before it: its update, its drawing and presenting, and
+    // then the messages and the wait, which is where the rest went.
+    for (const LongFrame& frame : longFrames) {
+        std::printf(
+            "  long frame at %.2f s of play: %.3f ms = update %.3f + draw and present %.3f + the rest %.3f\n",
+            frame.atSeconds, frame.interval * 1000.0, frame.update * 1000.0, frame.render * 1000.0,
+            (frame.interval - frame.update - frame.render) * 1000.0);
+    }
 }
 
 void PrintStartUp() {
@@ -131,6 +172,7 @@ void PrintMemory() {
 int main(int argumentCount, char** arguments) {
     enteredMain = SteadyClock::now();
     const bool vsync = argumentCount > 1 && std::strcmp(arguments[1], "vsync") == 0;
+    startUpOnly = argumentCount > 1 && std::strcmp(arguments[1], "startup") == 0;
 
     platform::InitVideo();
     bench::PlayingKeyboard keyboard;
@@ -138,6 +180,7 @@ int main(int argumentCount, char** arguments) {
     auto* application = new Corvane::CApplication();
     application->callbacks = Yorun::GetGameCallbacks();
     application->callbacks.update = &MeasuringUpdate;
+    application->callbacks.render = &MeasuringRender;
     application->callbacks.release = &MeasuringRelease;
     application->presentInterval =
         vsync ? platform::D3DPRESENT_INTERVAL_DEFAULT : platform::D3DPRESENT_INTERVAL_IMMEDIATE;
@@ -148,14 +191,17 @@ int main(int argumentCount, char** arguments) {
     application->frameInterval = 0.016393442f;
     application->Run();
 
-    if (intervals.empty()) {
+    if (startUpOnly) {
+        PrintStartUp();
+    } else if (intervals.empty()) {
         std::fprintf(stderr, "the game never reached play\n");
         return 1;
+    } else {
+        PrintPacing(vsync);
+        PrintStartUp();
+        PrintUnderruns();
+        PrintMemory();
     }
-    PrintPacing(vsync);
-    PrintStartUp();
-    PrintUnderruns();
-    PrintMemory();
     delete application;
     platform::ShutdownVideo();
     return 0;

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cmath>
 #include <cstdio>
 
 #include "platform/Texture.h"
@@ -18,6 +19,23 @@ constexpr std::uint32_t kDefaultAmbient = 0;
 void SetDrawColour(SDL_Renderer* renderer, std::uint32_t argb) {
     SDL_SetRenderDrawColor(renderer, static_cast<Uint8>(argb >> 16), static_cast<Uint8>(argb >> 8),
                            static_cast<Uint8>(argb), static_cast<Uint8>(argb >> 24));
+}
+
+// True when the picture does not cover the whole target: letterboxing leaves bars round it.
+bool HasBars(SDL_Renderer* renderer) {
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight) != 0) {
+        return true;
+    }
+    SDL_Rect viewport;
+    SDL_RenderGetViewport(renderer, &viewport);
+    float scaleX = 1.0f;
+    float scaleY = 1.0f;
+    SDL_RenderGetScale(renderer, &scaleX, &scaleY);
+    return viewport.x != 0 || viewport.y != 0 ||
+           std::lround(static_cast<float>(viewport.w) * scaleX) != outputWidth ||
+           std::lround(static_cast<float>(viewport.h) * scaleY) != outputHeight;
 }
 
 }  // namespace
@@ -190,8 +208,13 @@ HRESULT Device::Clear(std::uint32_t flags, std::uint32_t colour, float, std::uin
         return S_OK;
     }
     // Clearing ignores the viewport, so the whole target is cleared black for the bars round a letterboxed
-    // picture, and only the picture itself gets the game's colour.
+    // picture, and only the picture itself gets the game's colour. Without bars one clear does both: a
+    // second fill of the whole target costs a renderer that draws on the CPU about a millisecond a frame.
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
+    if (!HasBars(renderer)) {
+        SetDrawColour(renderer, colour | 0xFF000000u);
+        return SDL_RenderClear(renderer) == 0 ? S_OK : E_FAIL;
+    }
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     if (SDL_RenderClear(renderer) != 0) {
         return E_FAIL;
