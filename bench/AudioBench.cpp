@@ -16,6 +16,7 @@
 #include "platform/AudioMixer.h"
 #include "platform/AudioOutput.h"
 #include "sound/SoundBank.h"
+#include "support/TemporaryDirectory.h"
 
 namespace {
 
@@ -149,7 +150,7 @@ void MeasureUnderruns(const std::vector<std::string>& files) {
 }  // namespace
 
 int main() {
-    sound_testing::TemporaryDirectory directory;
+    testing_support::TemporaryDirectory directory;
     // Cue-like sounds: short and a few longer ones, mostly 44.1 kHz stereo, some 22.05 kHz mono.
     std::vector<std::string> files;
     const double lengths[] = {0.2, 0.35, 0.5, 0.8, 1.5, 2.5};

@@ -31,8 +31,6 @@ namespace {
 using SteadyClock = std::chrono::steady_clock;
 using GlFinishFunction = void (*)();
 
-constexpr std::uint32_t kFieldGrey = 0xFF646464;
-
 GlFinishFunction glFinish = nullptr;
 
 // Median drawing times of the framework and of the plain SDL baseline, for the ratio printed at the end.
@@ -45,15 +43,6 @@ void Finish() {
     if (glFinish != nullptr) {
         glFinish();
     }
-}
-
-// The game's render callback without its present.
-void DrawFrame() {
-    platform::Device* device = Corvane::g_pDevice;
-    device->Clear(platform::D3DCLEAR_TARGET | platform::D3DCLEAR_ZBUFFER, kFieldGrey, 1.0f, 0);
-    device->BeginScene();
-    Yorun::GetGame().Render();
-    device->EndScene();
 }
 
 double SecondsSince(SteadyClock::time_point start) {
@@ -91,7 +80,7 @@ void UpdateAndRender(benchmark::State& state) {
         Finish();
         const auto start = SteadyClock::now();
         Yorun::GameUpdate();
-        DrawFrame();
+        Yorun::GameDraw();
         Finish();
         state.SetIterationTime(SecondsSince(start));
         Corvane::g_pDevice->Present();
@@ -111,7 +100,7 @@ void DrawingAgainstSdlBaseline(benchmark::State& state) {
     bench::SetUpBusiestFrame();
     Yorun::GameUpdate();
     bench::GeometryRecorder::Start();
-    DrawFrame();
+    Yorun::GameDraw();
     const std::vector<bench::RecordedGeometry> draws = bench::GeometryRecorder::Stop();
     Finish();
     Corvane::g_pDevice->Present();
@@ -123,7 +112,7 @@ void DrawingAgainstSdlBaseline(benchmark::State& state) {
         Yorun::GameUpdate();
         Finish();
         auto start = SteadyClock::now();
-        DrawFrame();
+        Yorun::GameDraw();
         Finish();
         framework.push_back(SecondsSince(start));
         Corvane::g_pDevice->Present();

@@ -7,9 +7,9 @@
 namespace bench {
 
 // A keyboard that plays one game by itself, deciding its keys from the scene it finds at each read: on the
-// title it starts a game on hard, in play it sweeps the cursor round a square, looses all four colours in
-// turn and refills when the stock runs out. It plays no better than a beginner, but it keeps the field,
-// the arrows and the cues as busy as a real round does.
+// title it starts a game on hard, and in play it holds the keys of the scripted player the replay tests use.
+// It plays no better than a beginner, but it keeps the field, the arrows and the cues as busy as a real
+// round does.
 class PlayingKeyboard final : public platform::KeyboardSource {
 public:
     PlayingKeyboard() { platform::SetKeyboardSource(this); }

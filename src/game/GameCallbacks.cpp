@@ -18,15 +18,19 @@ void GameUpdate() {
     GetGame().Update();
 }
 
-void GameRender() {
+void GameDraw() {
     platform::Device* device = Corvane::g_pDevice;
     device->Clear(platform::D3DCLEAR_TARGET | platform::D3DCLEAR_ZBUFFER, kFieldGrey, 1.0f, 0);
     if (platform::Succeeded(device->BeginScene())) {
         GetGame().Render();
         device->EndScene();
     }
+}
+
+void GameRender() {
+    GameDraw();
     // Presented whether or not the scene was drawn.
-    device->Present();
+    Corvane::g_pDevice->Present();
 }
 
 void GameRelease() {

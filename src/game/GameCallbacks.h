@@ -7,6 +7,8 @@ namespace Yorun {
 bool GameInitialize();
 void GameUpdate();
 void GameRender();
+// The render callback's drawing, without presenting the picture.
+void GameDraw();
 void GameRelease();
 
 // The four functions above, as the framework takes them.

@@ -8,6 +8,7 @@
 #include "OggFiles.h"
 #include "sound/OggDecoder.h"
 #include "sound/OggVorbisMemory.h"
+#include "support/TemporaryDirectory.h"
 
 namespace {
 
@@ -16,8 +17,8 @@ using Dix::OggVorbisMemory;
 using Dix::sp;
 using sound_testing::DecodeWhole;
 using sound_testing::EncodeTone;
-using sound_testing::TemporaryDirectory;
 using sound_testing::Tone;
+using testing_support::TemporaryDirectory;
 
 class OggFile : public ::testing::Test {
 protected:
@@ -85,7 +86,7 @@ TEST_F(OggFile, MemoryThatCannotBeReadIsClosed) {
 
     OggVorbisMemory memory(file.c_str());
     ASSERT_TRUE(memory.IsOpen());
-    EXPECT_FALSE(memory.Open(directory.PathOf("missing.ogg").c_str()));
+    EXPECT_FALSE(memory.Open(directory.File("missing.ogg").c_str()));
     EXPECT_FALSE(memory.IsOpen());
     EXPECT_FALSE(memory.Open(text.c_str()));
     EXPECT_FALSE(memory.IsOpen());
@@ -136,7 +137,7 @@ TEST_F(OggFile, DecoderDescribesTheFormat) {
 }
 
 TEST_F(OggFile, DecoderThatIsNotReadyDoesNothing) {
-    OggDecoder decoder(std::make_shared<OggVorbisMemory>(directory.PathOf("missing.ogg").c_str()));
+    OggDecoder decoder(std::make_shared<OggVorbisMemory>(directory.File("missing.ogg").c_str()));
     char buffer[8] = {1, 1, 1, 1, 1, 1, 1, 1};
     int written = 77;
     bool ended = false;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -20,23 +19,6 @@ struct Tone {
 std::vector<unsigned char> EncodeTone(const Tone& tone);
 // Interleaved samples in −1..1; no samples gives a stream with headers and nothing to play.
 std::vector<unsigned char> EncodeSamples(const std::vector<float>& samples, int rate, int channels);
-
-// A directory of its own under the system's temporary directory, removed with everything in it.
-class TemporaryDirectory {
-public:
-    TemporaryDirectory();
-    ~TemporaryDirectory();
-
-    TemporaryDirectory(const TemporaryDirectory&) = delete;
-    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
-
-    // Writes the bytes to a file of that name in the directory and returns its path.
-    std::string Write(const std::string& name, const std::vector<unsigned char>& bytes) const;
-    std::string PathOf(const std::string& name) const;
-
-private:
-    std::filesystem::path path;
-};
 
 // Every sample of the file, decoded once from start to end.
 std::vector<std::int16_t> DecodeWhole(const std::string& fileName);

@@ -11,6 +11,7 @@
 #include "platform/AudioOutput.h"
 #include "sound/SoundBank.h"
 #include "support/RecordingMessageBoxes.h"
+#include "support/TemporaryDirectory.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ protected:
                "】が読み込めませんでした。\nファイル名やディレクトリが間違っていないか確認してください。";
     }
 
-    sound_testing::TemporaryDirectory directory;
+    testing_support::TemporaryDirectory directory;
     std::shared_ptr<platform::AudioMixer> mixer;
     platform::PulledAudio pulled;
     std::string file;
@@ -68,7 +69,7 @@ TEST_F(SoundBankTest, StartsWithEverySlotEmptyAtMinusFiveDecibels) {
 }
 
 TEST_F(SoundBankTest, MissingFileIsReportedAndTheSlotStaysSilent) {
-    const std::string missing = directory.PathOf("nothere.ogg");
+    const std::string missing = directory.File("nothere.ogg");
 
     bank.Load(missing.c_str(), 4);
 
@@ -94,7 +95,7 @@ TEST_F(SoundBankTest, EmptyCutAndUnreadableFilesAreReportedAndStaySilent) {
     const std::string cut =
         directory.Write("cut.ogg", std::vector<unsigned char>(whole.begin(), whole.begin() + 200));
     // A directory where the file should be.
-    const std::string folder = directory.PathOf("folder.ogg");
+    const std::string folder = directory.File("folder.ogg");
     std::filesystem::create_directory(folder);
 
     bank.Load(empty.c_str(), 0);
@@ -112,7 +113,7 @@ TEST_F(SoundBankTest, EmptyCutAndUnreadableFilesAreReportedAndStaySilent) {
 TEST_F(SoundBankTest, LongFileNamesLoadAndTheirMessageIsCutToTheBoxesSize) {
     // A path longer than the memory object keeps for its name, through directories of the longest names
     // the file system allows.
-    std::filesystem::path deep(directory.PathOf(""));
+    std::filesystem::path deep(directory.File(""));
     for (int level = 0; level < 2; ++level) {
         deep /= std::string(255, static_cast<char>('a' + level));
     }
@@ -195,7 +196,7 @@ TEST(SoundBankWithoutSound, LoadsSilentlyWhenNoAudioDeviceCanBeOpened) {
     const char* previous = std::getenv("SDL_AUDIODRIVER");
     const std::string saved = previous != nullptr ? previous : "";
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    sound_testing::TemporaryDirectory directory;
+    testing_support::TemporaryDirectory directory;
     const std::string file = directory.Write("beep15.ogg", EncodeTone(Tone{.seconds = 0.2}));
     testing_support::RecordingMessageBoxes boxes;
     SoundBank bank;

@@ -14,6 +14,7 @@
 #include "sound/OggDecoder.h"
 #include "sound/OggVorbisMemory.h"
 #include "sound/StreamPlayer.h"
+#include "support/TemporaryDirectory.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ protected:
         return stoppedAfter;
     }
 
-    sound_testing::TemporaryDirectory directory;
+    testing_support::TemporaryDirectory directory;
     std::shared_ptr<platform::AudioMixer> mixer;
     platform::PulledAudio pulled;
     Dix::Com_ptr<platform::AudioDevice> device;

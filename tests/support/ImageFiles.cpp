@@ -1,7 +1,5 @@
 #include "support/ImageFiles.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -98,18 +96,6 @@ void WriteBmp32(const std::string& path, int width, int height,
         }
     }
     WriteBytes(path, bytes);
-}
-
-TemporaryDirectory::TemporaryDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "yorun-test.XXXXXX").string();
-    path = mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
-}
-
-TemporaryDirectory::~TemporaryDirectory() {
-    std::error_code ignored;
-    if (!path.empty()) {
-        std::filesystem::remove_all(path, ignored);
-    }
 }
 
 }  // namespace testing_support

@@ -7,6 +7,7 @@
 #include "input/Input.h"
 #include "platform/KeyCodes.h"
 #include "support/GameDriver.h"
+#include "support/PlayKeys.h"
 
 namespace testing_support {
 
@@ -15,8 +16,6 @@ using namespace Yorun;
 namespace {
 
 constexpr int kFramesPerSecond = 61;
-constexpr int kFireKeys[4] = {platform::DIK_Z, platform::DIK_X, platform::DIK_C, platform::DIK_V};
-constexpr int kAimKeys[4] = {platform::DIK_LEFT, platform::DIK_UP, platform::DIK_RIGHT, platform::DIK_DOWN};
 
 void Mix(std::uint64_t& hash, const void* data, std::size_t size) {
     const auto* bytes = static_cast<const unsigned char*>(data);
@@ -136,19 +135,8 @@ ReplayResult PlayScriptedGame(GameDriver& driver, int difficulty, bool drawEvery
     int playFrame = 0;
     while (driver.State().scene == SCENE_PLAY) {
         keys.ReleaseAll();
-        keys.Press(kFireKeys[(playFrame / 150) % 4]);
-        keys.Press(kAimKeys[(playFrame % 240) / 60]);
-        if ((playFrame / 240) % 2 == 1) {
-            keys.Press(platform::DIK_LSHIFT);
-        }
-        if (driver.Game().playScene.stock.GetCount() == 0) {
-            keys.Press(platform::DIK_SPACE);
-        }
-        if (playFrame % 1000 == 500) {
-            keys.Press(platform::DIK_A);
-        }
-        if (playFrame % 1000 == 900) {
-            keys.Press(platform::DIK_S);
+        for (const int key : PlayKeys(playFrame, driver.Game().playScene.stock.GetCount() == 0)) {
+            keys.Press(key);
         }
         if (playFrame % kFramesPerSecond == 0) {
             result.targetChecksums.push_back(TargetChecksum(driver.Game().playScene));

@@ -172,7 +172,7 @@ std::vector<CueSet::Cue> CueSet::Synthesise() {
 bool CueSet::WriteAll(const std::string& directory, std::string& error) {
     int serial = 0x59520000;  // fixed serial numbers, one per file, so every build writes the same bytes
     for (const Cue& cue : Synthesise()) {
-        const auto bytes = OggWriter::Encode(cue.samples, Synth::kRate, serial++);
+        const auto bytes = OggWriter::Encode(cue.samples, Synth::kRate, 1, serial++);
         if (!OggWriter::Write(directory + "/" + cue.name, bytes, error)) {
             return false;
         }

@@ -11,7 +11,7 @@ namespace assetgen {
 
 namespace {
 
-constexpr float kQuality = 0.5F;  // about 80 kbit/s mono: transparent for short effects
+constexpr float kQuality = 0.5F;  // about 80 kbit/s for mono: transparent for short effects
 constexpr int kBlock = 1024;
 
 void Append(std::vector<std::uint8_t>& out, const ogg_page& page) {
@@ -21,10 +21,11 @@ void Append(std::vector<std::uint8_t>& out, const ogg_page& page) {
 
 }  // namespace
 
-std::vector<std::uint8_t> OggWriter::Encode(const std::vector<float>& samples, int rate, int serial) {
+std::vector<std::uint8_t> OggWriter::Encode(const std::vector<float>& samples, int rate, int channels,
+                                            int serial) {
     vorbis_info info;
     vorbis_info_init(&info);
-    if (vorbis_encode_init_vbr(&info, 1, rate, kQuality) != 0) {
+    if (channels < 1 || vorbis_encode_init_vbr(&info, channels, rate, kQuality) != 0) {
         vorbis_info_clear(&info);
         throw std::runtime_error("the Vorbis encoder refused its settings");
     }
@@ -51,13 +52,19 @@ std::vector<std::uint8_t> OggWriter::Encode(const std::vector<float>& samples, i
         Append(out, page);
     }
 
+    const std::size_t frames = samples.size() / static_cast<std::size_t>(channels);
     std::size_t done = 0;
     bool ended = false;
     while (!ended) {
-        const std::size_t count = std::min<std::size_t>(kBlock, samples.size() - done);
+        const std::size_t count = std::min<std::size_t>(kBlock, frames - done);
         if (count > 0) {
+            // The encoder takes one buffer per channel.
             float** buffer = vorbis_analysis_buffer(&dsp, static_cast<int>(count));
-            std::memcpy(buffer[0], samples.data() + done, count * sizeof(float));
+            for (std::size_t frame = 0; frame < count; ++frame) {
+                for (int channel = 0; channel < channels; ++channel) {
+                    buffer[channel][frame] = samples[(done + frame) * channels + channel];
+                }
+            }
             vorbis_analysis_wrote(&dsp, static_cast<int>(count));
             done += count;
         } else {
