@@ -35,6 +35,15 @@ void Press(std::uint8_t (&keys)[256], std::uint8_t code) {
 
 }  // namespace
 
+std::uint8_t KeyOfButton(PadState::Button button) {
+    for (const ButtonKey& mapping : kButtonKeys) {
+        if (mapping.button == button) {
+            return mapping.code;
+        }
+    }
+    return 0;
+}
+
 void AddControllerKeys(const PadState& pad, std::uint8_t (&keys)[256]) {
     for (const ButtonKey& mapping : kButtonKeys) {
         if (pad.buttons[mapping.button]) {

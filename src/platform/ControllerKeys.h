@@ -41,5 +41,7 @@ struct PadState {
 //   right shoulder: Space (refill)   left / right trigger: A / S (arrow speed)   Start: Return
 // Back is not a key: it quits, which the message queue handles when the button goes down.
 void AddControllerKeys(const PadState& pad, std::uint8_t (&keys)[256]);
+// The key a button presses, or 0 for a button that presses none.
+std::uint8_t KeyOfButton(PadState::Button button);
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "platform/ControllerKeys.h"
+#include "platform/KeyLatch.h"
 
 namespace platform {
 
@@ -78,6 +79,17 @@ void GameControllers::Detach(std::int32_t instanceId) {
         if (pad != nullptr && SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad)) == instanceId) {
             SDL_GameControllerClose(pad);
             pad = nullptr;
+        }
+    }
+}
+
+void GameControllers::LatchButton(int button) {
+    for (int padButton = 0; padButton < PadState::ButtonCount; ++padButton) {
+        if (kButtons[padButton] == button) {
+            const std::uint8_t code = KeyOfButton(static_cast<PadState::Button>(padButton));
+            if (code != 0) {
+                LatchKey(code);
+            }
         }
     }
 }

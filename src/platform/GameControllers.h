@@ -13,6 +13,9 @@ public:
     // A device arrived (by device index) or left (by instance id).
     static void Attach(int deviceIndex);
     static void Detach(std::int32_t instanceId);
+    // A button went down (by SDL's button number): its key counts as pressed at the next keyboard read,
+    // however short the press.
+    static void LatchButton(int button);
     // Presses the keys that the open pads hold into keys.
     static void AddKeys(std::uint8_t (&keys)[256]);
     static void CloseAll();

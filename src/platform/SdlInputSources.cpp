@@ -7,6 +7,7 @@
 #include "platform/GameControllers.h"
 #include "platform/InputSources.h"
 #include "platform/KeyCodes.h"
+#include "platform/KeyLatch.h"
 
 namespace platform {
 
@@ -127,6 +128,8 @@ constexpr KeyMapping kKeyMappings[] = {
     {SDL_SCANCODE_APPLICATION, DIK_APPS},
 };
 
+std::uint8_t latchedKeys[256] = {};
+
 class SdlKeyboard final : public KeyboardSource {
 public:
     bool Read(std::uint8_t (&keys)[256]) override {
@@ -141,6 +144,11 @@ public:
                 keys[mapping.code] = 0x80;
             }
         }
+        // A key tapped since the last read counts as down in this one; a key still held is down anyway.
+        for (int code = 0; code < 256; ++code) {
+            keys[code] |= latchedKeys[code];
+        }
+        std::memset(latchedKeys, 0, sizeof(latchedKeys));
         MaskFullscreenChord(keys);
         GameControllers::AddKeys(keys);
         return true;
@@ -282,6 +290,18 @@ void SetKeyboardSource(KeyboardSource* keyboard) {
 
 void SetControllerSource(ControllerSource* controllers) {
     controllerOverride = controllers;
+}
+
+void LatchScancode(int scancode) {
+    for (const KeyMapping& mapping : kKeyMappings) {
+        if (mapping.scancode == scancode) {
+            LatchKey(mapping.code);
+        }
+    }
+}
+
+void LatchKey(std::uint8_t code) {
+    latchedKeys[code] = 0x80;
 }
 
 void AddMouseWheel(std::int32_t delta) {

@@ -6,6 +6,7 @@
 
 #include "platform/GameControllers.h"
 #include "platform/InputSources.h"
+#include "platform/KeyLatch.h"
 
 namespace platform {
 
@@ -90,6 +91,9 @@ void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
                 }
                 break;
             }
+            if (event.key.repeat == 0) {
+                LatchScancode(event.key.keysym.scancode);
+            }
             // Escape arrives as its character, auto-repeats included; other keys are read by the input
             // object from the keyboard state, not from messages.
             if (event.key.keysym.sym == SDLK_ESCAPE) {
@@ -144,6 +148,8 @@ void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
             // Back leaves the game the way Escape does, by the quit message; it is no key of the game's.
             if (event.cbutton.button == SDL_CONTROLLER_BUTTON_BACK) {
                 PostQuit(0);
+            } else {
+                GameControllers::LatchButton(event.cbutton.button);
             }
             break;
         case SDL_MOUSEWHEEL:

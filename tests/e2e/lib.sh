@@ -22,6 +22,13 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
+# Runs an X client that waits on the server or on a window (a screenshot, a focus change) with a time-out:
+# a window that vanishes half-way can leave it waiting for ever, the server grabbed. A call that times out
+# fails like any other, and the caller's poll tries again.
+x_call() {
+    timeout -k 2 "${E2E_X_TIMEOUT:-10}" "$@"
+}
+
 fail() {
     echo "FAIL: $*" >&2
     if [[ -s "$E2E_WORK/game.log" ]]; then
@@ -29,7 +36,7 @@ fail() {
         tail -n 20 "$E2E_WORK/game.log" >&2
     fi
     if [[ -n "${DISPLAY:-}" ]]; then
-        import -window root "$E2E_WORK/failure.png" 2>/dev/null &&
+        x_call import -window root "$E2E_WORK/failure.png" 2>/dev/null &&
             cp "$E2E_WORK/failure.png" "${TMPDIR:-/tmp}/yorun-e2e-failure.png" &&
             echo "screen at failure: ${TMPDIR:-/tmp}/yorun-e2e-failure.png" >&2
     fi
@@ -50,7 +57,7 @@ start_xvfb() {
     while ((SECONDS < deadline)); do
         if [[ -s "$display_file" ]]; then
             export DISPLAY=":$(head -n 1 "$display_file")"
-            if xdpyinfo >/dev/null 2>&1; then
+            if x_call xdpyinfo >/dev/null 2>&1; then
                 return 0
             fi
         fi
@@ -97,7 +104,7 @@ wait_for_window() {
 screenshot() {
     local title=$1 file=$2 id
     id=$(window_id "$title")
-    [[ -n "$id" ]] && import -window "$id" "$file" 2>/dev/null
+    [[ -n "$id" ]] && x_call import -window "$id" "$file" 2>/dev/null
 }
 
 # The pixel of an image as RRGGBB in hex.
@@ -147,7 +154,7 @@ dismiss_message_box() {
     while ((SECONDS < deadline)); do
         id=$(message_box_id "$title")
         if [[ -n "$id" ]] && xwininfo -id "$id" 2>/dev/null | grep -q IsViewable; then
-            xdotool windowfocus --sync "$id" 2>/dev/null || true
+            x_call xdotool windowfocus --sync "$id" 2>/dev/null || true
             xdotool key --window "$id" Return 2>/dev/null || true
             xdotool key Return 2>/dev/null || true
             # Wait for it to go before the caller goes on.
@@ -157,7 +164,7 @@ dismiss_message_box() {
                     # With no window manager nobody hands the focus back to the game's window.
                     local game
                     game=$(window_id "$title")
-                    [[ -n "$game" ]] && xdotool windowfocus --sync "$game" 2>/dev/null
+                    [[ -n "$game" ]] && x_call xdotool windowfocus --sync "$game" 2>/dev/null
                     return 0
                 fi
                 sleep 0.1
@@ -179,14 +186,22 @@ copy_game_tree() {
     echo "$E2E_WORK/tree/bin/$(basename "$yorun")"
 }
 
-# Key presses go through the X test extension to the focused window, as a real keyboard's would. The game
-# reads the keyboard's state once a frame, so a key is held long enough for several frames to see it.
+# Key presses go through the X test extension to the focused window, as a real keyboard's would. A key is
+# held long enough for several frames to see it.
 press() {
     local key
     for key in "$@"; do
         xdotool keydown "$key"
         sleep 0.15
         xdotool keyup "$key"
+    done
+}
+
+# A tap: each key pressed and let go at once, so both usually fall between two of the game's frames.
+tap() {
+    local key
+    for key in "$@"; do
+        xdotool key --delay 0 "$key"
     done
 }
 
