@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "app/Application.h"
+#include "app/ExitCodes.h"
 #include "input/Input.h"
 #include "platform/Clock.h"
 #include "platform/MessageQueue.h"
@@ -21,9 +22,10 @@ int CApplication::Run() {
     timer.Reset();
     ResetTextInput(window);
 
+    // The game has reported what it could not load; the caller learns that the start failed.
     if (callbacks.initialize == nullptr || !callbacks.initialize()) {
         CallIfSet(callbacks.release);
-        return 0;
+        return EXIT_CODE_NO_GAME_DATA;
     }
     showBanner = false;
 

@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/ExitCodes.h"
 #include "app/OptionWords.h"
 #include "game/GameCallbacks.h"
 #include "platform/Types.h"
@@ -38,12 +39,13 @@ int main(int argumentCount, char** arguments) {
     const Corvane::ProgramInstance instance{argumentCount, arguments};
     auto* application = new CApplication();
     application->callbacks = Yorun::GetGameCallbacks();
+    int exitCode = Corvane::EXIT_CODE_NO_START;
     if (application->Create(&instance, x, y, kClientWidth, kClientHeight, "Yorun", false)) {
         application->frameInterval = kFrameInterval;
-        application->Run();
+        exitCode = application->Run();
     }
     delete application;
 
     platform::ShutdownVideo();
-    return 0;
+    return exitCode;
 }

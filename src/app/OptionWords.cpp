@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace Corvane {
 
@@ -10,8 +11,31 @@ namespace {
 // The version comes from the project definition, so the program and its package never disagree.
 constexpr const char* kVersion = YORUN_VERSION;
 
+// Longer words are cut when echoed: a pasted paragraph should not flood the terminal.
+constexpr std::size_t kEchoedBytes = 40;
+
 bool LooksLikeOption(const char* word) {
     return word != nullptr && (word[0] == '-' || word[0] == '/');
+}
+
+// The word as it is safe to echo: control characters (a terminal would act on them) become '?', and a
+// long word is cut after whole characters and marked with an ellipsis.
+std::string Echoable(const char* word) {
+    std::string echoed;
+    std::size_t length = 0;
+    for (; word[length] != '\0' && length < kEchoedBytes; ++length) {
+        const unsigned char byte = static_cast<unsigned char>(word[length]);
+        echoed += byte < 0x20 || byte == 0x7F ? '?' : static_cast<char>(byte);
+    }
+    if (word[length] == '\0') {
+        return echoed;
+    }
+    // A cut inside a multi-byte character would leave invalid text: back up to the character's start.
+    while (!echoed.empty() && (static_cast<unsigned char>(word[length]) & 0xC0) == 0x80) {
+        echoed.pop_back();
+        --length;
+    }
+    return echoed + "…";
 }
 
 }  // namespace
@@ -73,7 +97,8 @@ int OptionWords::CountUnknown() const {
 void OptionWords::ReportUnknown() const {
     for (int index = 1; index < argumentCount; ++index) {
         if (IsFirstUnknownAt(index)) {
-            std::fprintf(stderr, "yorun: unknown option '%s' ignored (try --help)\n", arguments[index]);
+            std::fprintf(stderr, "yorun: unknown option '%s' ignored (try --help)\n",
+                         Echoable(arguments[index]).c_str());
         }
     }
 }

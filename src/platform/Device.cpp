@@ -21,13 +21,8 @@ void SetDrawColour(SDL_Renderer* renderer, std::uint32_t argb) {
                            static_cast<Uint8>(argb), static_cast<Uint8>(argb >> 24));
 }
 
-// True when the picture does not cover the whole target: letterboxing leaves bars round it.
-bool HasBars(SDL_Renderer* renderer) {
-    int outputWidth = 0;
-    int outputHeight = 0;
-    if (SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight) != 0) {
-        return true;
-    }
+// True when the picture does not cover the whole target of the given size: letterboxing leaves bars round it.
+bool HasBars(SDL_Renderer* renderer, int outputWidth, int outputHeight) {
     SDL_Rect viewport;
     SDL_RenderGetViewport(renderer, &viewport);
     float scaleX = 1.0f;
@@ -41,9 +36,6 @@ bool HasBars(SDL_Renderer* renderer) {
 }  // namespace
 
 Device* Device::CreateForWindow(Window& window, D3DDEVTYPE type, const D3DPRESENT_PARAMETERS& parameters) {
-    if (!parameters.windowed && !window.IsFullscreen()) {
-        window.SetFullscreen(true);
-    }
     Uint32 flags = type == D3DDEVTYPE_HAL ? SDL_RENDERER_ACCELERATED : SDL_RENDERER_SOFTWARE;
     const bool vsync = parameters.presentationInterval != D3DPRESENT_INTERVAL_IMMEDIATE;
     if (vsync) {
@@ -56,8 +48,13 @@ Device* Device::CreateForWindow(Window& window, D3DDEVTYPE type, const D3DPRESEN
     const int width = static_cast<int>(parameters.backBufferWidth);
     const int height = static_cast<int>(parameters.backBufferHeight);
     SDL_RenderSetLogicalSize(renderer, width, height);
-    SDL_RenderSetIntegerScale(renderer, window.WantsIntegerScale() ? SDL_TRUE : SDL_FALSE);
+    // Only now: making the renderer may replace the window system's window, and a window placed over the
+    // display by hand would lose that place with it.
+    if (!parameters.windowed && !window.IsFullscreen()) {
+        window.SetFullscreen(true);
+    }
     Device* device = new Device(renderer, nullptr, width, height);
+    device->integerScaleWanted = window.WantsIntegerScale();
     SDL_RendererInfo info;
     device->vsync =
         SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
@@ -211,7 +208,13 @@ HRESULT Device::Clear(std::uint32_t flags, std::uint32_t colour, float, std::uin
     // picture, and only the picture itself gets the game's colour. Without bars one clear does both: a
     // second fill of the whole target costs a renderer that draws on the CPU about a millisecond a frame.
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
-    if (!HasBars(renderer)) {
+    int outputWidth = 0;
+    int outputHeight = 0;
+    const bool sized = SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight) == 0;
+    if (sized) {
+        FitIntegerScale(outputWidth, outputHeight);
+    }
+    if (sized && !HasBars(renderer, outputWidth, outputHeight)) {
         SetDrawColour(renderer, colour | 0xFF000000u);
         return SDL_RenderClear(renderer) == 0 ? S_OK : E_FAIL;
     }
@@ -221,6 +224,17 @@ HRESULT Device::Clear(std::uint32_t flags, std::uint32_t colour, float, std::uin
     }
     SetDrawColour(renderer, colour | 0xFF000000u);
     return SDL_RenderFillRect(renderer, nullptr) == 0 ? S_OK : E_FAIL;
+}
+
+void Device::FitIntegerScale(int outputWidth, int outputHeight) {
+    // Whole-number scaling never goes below 1x, so in a target smaller than the picture it would cut the
+    // picture off: there the picture is scaled down smoothly instead, and whole numbers come back with room.
+    const bool integer =
+        integerScaleWanted && outputWidth >= backBufferWidth && outputHeight >= backBufferHeight;
+    if (integer != integerScaleOn) {
+        SDL_RenderSetIntegerScale(renderer, integer ? SDL_TRUE : SDL_FALSE);
+        integerScaleOn = integer;
+    }
 }
 
 HRESULT Device::BeginScene() {

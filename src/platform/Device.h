@@ -73,6 +73,8 @@ private:
 
     Device(SDL_Renderer* renderer, SDL_Surface* surface, int width, int height);
     void SetDefaultDeviceStates();
+    // Sets whole-number scaling on or off for a target of the given size.
+    void FitIntegerScale(int outputWidth, int outputHeight);
     void ForgetTexture(Texture* texture);
 
     SDL_Renderer* renderer;
@@ -82,6 +84,9 @@ private:
     std::string rendererName;
     bool vsync = false;
     bool inScene = false;
+    // Whole-number scaling was asked for, and whether the renderer scales so now.
+    bool integerScaleWanted = false;
+    bool integerScaleOn = false;
     std::array<std::uint32_t, kRenderStateCount> renderStates{};
     std::array<std::array<std::uint32_t, kTextureStageStateCount>, kTextureStageCount> stageStates{};
     std::array<Texture*, kTextureStageCount> stageTextures{};

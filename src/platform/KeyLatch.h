@@ -12,5 +12,7 @@ namespace platform {
 void LatchScancode(int scancode);
 // A press of the key with this DirectInput key code.
 void LatchKey(std::uint8_t code);
+// The Enter of an Alt+Enter chord went down: the keyboard reports Enter as up until it is let go.
+void HideChordEnter();
 
 }  // namespace platform

@@ -154,9 +154,12 @@ public:
         return true;
     }
 
-private:
     // The Enter of Alt+Enter switches full screen and must not also confirm a menu: it stays hidden from
-    // the moment it is seen with Alt until it is let go, even if Alt is let go first.
+    // the moment the chord is seen (its key event, or both keys down in one read) until it is let go, even
+    // if Alt is let go first.
+    void HideChordEnter() { chordEnter = true; }
+
+private:
     void MaskFullscreenChord(std::uint8_t (&keys)[256]) {
         const bool enter = (keys[DIK_RETURN] & 0x80) != 0;
         const bool alt = ((keys[DIK_LMENU] | keys[DIK_RMENU]) & 0x80) != 0;
@@ -302,6 +305,10 @@ void LatchScancode(int scancode) {
 
 void LatchKey(std::uint8_t code) {
     latchedKeys[code] = 0x80;
+}
+
+void HideChordEnter() {
+    sdlKeyboard.HideChordEnter();
 }
 
 void AddMouseWheel(std::int32_t delta) {

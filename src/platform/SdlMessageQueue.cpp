@@ -7,6 +7,7 @@
 #include "platform/GameControllers.h"
 #include "platform/InputSources.h"
 #include "platform/KeyLatch.h"
+#include "platform/Window.h"
 
 namespace platform {
 
@@ -38,21 +39,9 @@ void SdlMessageQueue::Post(const Message& message) {
 }
 
 void SdlMessageQueue::ToggleFullscreen(std::uint32_t windowId) {
-    SDL_Window* window = SDL_GetWindowFromID(windowId);
-    if (window == nullptr) {
-        return;
-    }
-    const bool fullscreen = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
-    if (!fullscreen) {
-        SDL_GetWindowSize(window, &windowedWidth, &windowedHeight);
-    }
-    if (SDL_SetWindowFullscreen(window, fullscreen ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+    Window* window = Window::FromId(windowId);
+    if (window != nullptr && !window->SetFullscreen(!window->IsFullscreen())) {
         std::fprintf(stderr, "Yorun: cannot switch full screen: %s\n", SDL_GetError());
-        return;
-    }
-    // Without a window manager nothing gives the window its old size back when it leaves full screen.
-    if (fullscreen && windowedWidth > 0 && windowedHeight > 0) {
-        SDL_SetWindowSize(window, windowedWidth, windowedHeight);
     }
 }
 
@@ -84,8 +73,10 @@ void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
             break;
         case SDL_KEYDOWN:
             // Alt+Enter is the desktop's full-screen switch, taken here at any time; the keyboard source
-            // keeps the chord's Enter from the game.
+            // keeps the chord's Enter from the game. The event decides, not the keys' state at the next
+            // read: a program that sends the chord may let Alt go before Enter.
             if (event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0) {
+                HideChordEnter();
                 if (event.key.repeat == 0) {
                     ToggleFullscreen(event.key.windowID);
                 }

@@ -27,9 +27,6 @@ private:
     PostedMessages posted;
     PostedMessages pending;
     bool composing = false;
-    // The window's size before it went full screen, given back when it returns.
-    int windowedWidth = 0;
-    int windowedHeight = 0;
 };
 
 }  // namespace platform

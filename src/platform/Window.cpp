@@ -8,6 +8,8 @@
 #include <cstring>
 
 #include "platform/GameControllers.h"
+#include "platform/TerminationSignals.h"
+#include "platform/X11Desktop.h"
 
 namespace platform {
 
@@ -28,6 +30,31 @@ bool ShowsNothing(const char* driver) {
     return invisible && (requested == nullptr || std::strcmp(requested, driver) != 0);
 }
 
+const char* Named(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && value[0] != '\0' ? value : nullptr;
+}
+
+// Says why no display could be used: none was named, or the one named does not answer.
+void ReportNoDisplay() {
+    const char* x11 = Named("DISPLAY");
+    const char* wayland = Named("WAYLAND_DISPLAY");
+    if (x11 == nullptr && wayland == nullptr) {
+        std::fprintf(stderr,
+                     "Yorun: cannot open the display: none is set (DISPLAY and WAYLAND_DISPLAY are empty).\n"
+                     "Run it from a desktop session, or under a virtual X server: xvfb-run -a yorun\n");
+        return;
+    }
+    std::fprintf(stderr, "Yorun: cannot open the display: nothing answers at");
+    if (x11 != nullptr) {
+        std::fprintf(stderr, " DISPLAY=%.64s", x11);
+    }
+    if (wayland != nullptr) {
+        std::fprintf(stderr, "%s WAYLAND_DISPLAY=%.64s", x11 != nullptr ? " or" : "", wayland);
+    }
+    std::fprintf(stderr, ".\nCheck that the display server is running and that this user may use it.\n");
+}
+
 }  // namespace
 
 bool InitVideo() {
@@ -38,12 +65,10 @@ bool InitVideo() {
         } else if (ShowsNothing(SDL_GetCurrentVideoDriver())) {
             videoState = -1;
             SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
-            std::fprintf(
-                stderr,
-                "Yorun: cannot open the display: no X11 or Wayland display can be reached (is DISPLAY "
-                "set?).\nRun it from a desktop session, or under a virtual X server: xvfb-run -a yorun\n");
+            ReportNoDisplay();
         } else {
             videoState = 1;
+            TerminationSignals::Watch();
         }
     }
     return videoState == 1;
@@ -54,6 +79,7 @@ void ShutdownVideo() {
         TTF_Quit();
     }
     GameControllers::CloseAll();
+    TerminationSignals::StopWatching();
     SDL_Quit();
     videoState = 0;
 }
@@ -91,7 +117,14 @@ Window* Window::Create(const char* title, int x, int y, int clientWidth, int cli
     }
     // Pads plugged in before the window existed arrive as events once the subsystem starts.
     GameControllers::Init();
-    return new Window(window);
+    auto* created = new Window(window);
+    SDL_SetWindowData(window, kWindowKey, created);
+    return created;
+}
+
+Window* Window::FromId(std::uint32_t id) {
+    SDL_Window* window = SDL_GetWindowFromID(id);
+    return window != nullptr ? static_cast<Window*>(SDL_GetWindowData(window, kWindowKey)) : nullptr;
 }
 
 Window::~Window() {
@@ -108,7 +141,30 @@ void Window::Show() {
 }
 
 bool Window::SetFullscreen(bool fullscreen) {
-    return SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
+    if (fullscreen == IsFullscreen()) {
+        return true;
+    }
+    if (fullscreen) {
+        SDL_GetWindowPosition(window, &windowedX, &windowedY);
+        SDL_GetWindowSize(window, &windowedWidth, &windowedHeight);
+    }
+    if (SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        return false;
+    }
+    // Full screen is a request to the window manager. With none, nobody grants it: the window would keep
+    // its place and size while the picture is scaled for the whole display, and be cut off. The window is
+    // moved over the display and given its place and size back afterwards by hand.
+    const bool unmanaged = X11Desktop::LacksWindowManager(window);
+    if (fullscreen && unmanaged) {
+        X11Desktop::CoverDisplay(window);
+    }
+    if (!fullscreen && windowedWidth > 0 && windowedHeight > 0) {
+        SDL_SetWindowSize(window, windowedWidth, windowedHeight);
+        if (unmanaged) {
+            SDL_SetWindowPosition(window, windowedX, windowedY);
+        }
+    }
+    return true;
 }
 
 bool Window::IsFullscreen() const {

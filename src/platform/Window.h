@@ -23,6 +23,8 @@ void GetSdlVersion(int& major, int& minor, int& patch);
 class Window {
 public:
     static Window* Create(const char* title, int x, int y, int clientWidth, int clientHeight);
+    // The window with SDL's window id, or null.
+    static Window* FromId(std::uint32_t id);
     ~Window();
 
     Window(const Window&) = delete;
@@ -31,6 +33,7 @@ public:
     void SetTitle(const char* title);
     void Show();
     // Desktop full screen keeps the desktop's mode; the renderer's logical size keeps the picture's shape.
+    // Leaving it gives the window back the size (and, with no window manager, the place) it had before.
     bool SetFullscreen(bool fullscreen);
     bool IsFullscreen() const;
     void GetClientSize(int& width, int& height) const;
@@ -45,8 +48,15 @@ public:
 private:
     explicit Window(SDL_Window* window) : window(window) {}
 
+    static constexpr const char* kWindowKey = "platform::Window";
+
     SDL_Window* window;
     bool integerScale = false;
+    // The window's place and size before it went full screen.
+    int windowedX = 0;
+    int windowedY = 0;
+    int windowedWidth = 0;
+    int windowedHeight = 0;
 };
 
 }  // namespace platform

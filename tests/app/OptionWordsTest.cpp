@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -59,6 +60,17 @@ TEST(OptionWords, UnknownOptionsAreCountedOnceEachAndPlainWordsNotAtAll) {
     EXPECT_EQ(Words({"--verbose", "/x", "--verbose", "plain", "/full"}).Read().CountUnknown(), 2);
     EXPECT_EQ(Words({"/FULL", "-h"}).Read().CountUnknown(), 2);
     EXPECT_EQ(Words({"--help", "--window", "/win", "--integer-scale"}).Read().CountUnknown(), 0);
+}
+
+TEST(OptionWords, AnUnknownOptionIsEchoedCutAndWithoutControlCharacters) {
+    // Forty bytes of the word at most, never half a character, and no escape sequence for the terminal.
+    const std::string longWord = "--" + std::string(37, 'x') + "あいう";
+    const std::string hostile = "--\x1b]0;title\x07";
+    testing::internal::CaptureStderr();
+    Words({longWord.c_str(), hostile.c_str()}).Read().ReportUnknown();
+    const std::string echoed = testing::internal::GetCapturedStderr();
+    EXPECT_NE(echoed.find("'--" + std::string(37, 'x') + "…'"), std::string::npos) << echoed;
+    EXPECT_NE(echoed.find("'--?]0;title?'"), std::string::npos) << echoed;
 }
 
 TEST(OptionWords, UnknownOptionsDoNotChangeTheKnownOnes) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "app/ExitCodes.h"
 #include "platform/Message.h"
 #include "support/ScriptedMessageQueue.h"
 #include "support/TestClock.h"
@@ -124,10 +125,10 @@ TEST_F(RunLoop, TheCloseCommandDestroysTheWindowAndEndsTheLoop) {
     EXPECT_EQ(record.calls.back(), "release");
 }
 
-TEST_F(RunLoop, AFailedInitialiseRunsNoFrameAndStillReleases) {
+TEST_F(RunLoop, AFailedInitialiseRunsNoFrameStillReleasesAndReportsTheFailure) {
     record.initializeResult = false;
     queue.Add(platform::WM_PAINT);
-    EXPECT_EQ(application.Run(), 0);
+    EXPECT_EQ(application.Run(), Corvane::EXIT_CODE_NO_GAME_DATA);
     const std::vector<std::string> expected = {"initialize", "release"};
     EXPECT_EQ(record.calls, expected);
     EXPECT_TRUE(application.showBanner);

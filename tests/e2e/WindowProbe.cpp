@@ -1,5 +1,6 @@
-// A program on the framework that shows a plain grey field and prints the main window's size and mode, as
-// the window system reports them, each time they change: a test can switch full screen and read the result.
+// A program on the framework that shows a plain grey field with a red band down its right edge (the last 20
+// of its 800 columns) and prints the main window's size and mode, as the window system reports them, each
+// time they change: a test can switch full screen or resize the window and read the result.
 #include <cstdio>
 
 #include "app/Application.h"
@@ -38,6 +39,11 @@ void GreyField() {
     ReportWindow();
     platform::Device* device = Corvane::g_pDevice;
     device->Clear(platform::D3DCLEAR_TARGET, 0xFF646464, 1.0f, 0);
+    for (int x = 780; x < 800; ++x) {
+        const platform::ScreenVertex line[2] = {{x + 0.5f, 0.0f, 0.0f, 1.0f, 0xFFFF0000},
+                                                {x + 0.5f, 600.0f, 0.0f, 1.0f, 0xFFFF0000}};
+        device->DrawLineStrip(line, 1);
+    }
     device->Present();
 }
 

@@ -147,32 +147,60 @@ message_box_id() {
     xwininfo -root -tree 2>/dev/null | awk -v t="\"$title\":" '$2 == t && $0 !~ / 800x600\+/ { print $1; exit }'
 }
 
-# Waits for a message box titled as given and answers it with Return.
+# The id of the message box titled as given when it is up and has the keyboard focus, which the game gives
+# it; else nothing.
+focused_message_box() {
+    local title=$1 id focus
+    id=$(message_box_id "$title")
+    [[ -n "$id" ]] && x_call xwininfo -id "$id" 2>/dev/null | grep -q IsViewable || return 0
+    focus=$(x_call xdotool getwindowfocus 2>/dev/null || true)
+    [[ "$focus" == "$((id))" ]] && echo "$id"
+    return 0
+}
+
+# Answers the message box with the given id with Return. It counts as answered once it is gone, or once the
+# game has gone on to write something more (the next box's text, or a message of its own; a new box may even
+# take the same window id) or has ended.
+answer_message_box() {
+    local id=$1 lines
+    lines=$(wc -l <"$E2E_WORK/game.log")
+    xdotool key Return
+    local deadline=$((SECONDS + 10))
+    while ((SECONDS < deadline)); do
+        if ! x_call xwininfo -id "$id" 2>/dev/null | grep -q IsViewable ||
+            (($(wc -l <"$E2E_WORK/game.log") > lines)) || ! kill -0 "$E2E_GAME_PID" 2>/dev/null; then
+            return 0
+        fi
+        sleep 0.05
+    done
+    fail "the message box did not close on Return"
+}
+
+# Waits for a message box titled as given to be up with the keyboard focus and answers it with Return.
 dismiss_message_box() {
     local title=$1 timeout=${2:-30} id=""
     local deadline=$((SECONDS + timeout))
-    while ((SECONDS < deadline)); do
-        id=$(message_box_id "$title")
-        if [[ -n "$id" ]] && xwininfo -id "$id" 2>/dev/null | grep -q IsViewable; then
-            x_call xdotool windowfocus --sync "$id" 2>/dev/null || true
-            xdotool key --window "$id" Return 2>/dev/null || true
-            xdotool key Return 2>/dev/null || true
-            # Wait for it to go before the caller goes on.
-            local gone=$((SECONDS + 10))
-            while ((SECONDS < gone)); do
-                if ! xwininfo -id "$id" >/dev/null 2>&1 || ! xwininfo -id "$id" | grep -q IsViewable; then
-                    # With no window manager nobody hands the focus back to the game's window.
-                    local game
-                    game=$(window_id "$title")
-                    [[ -n "$game" ]] && x_call xdotool windowfocus --sync "$game" 2>/dev/null
-                    return 0
-                fi
-                sleep 0.1
-            done
-        fi
-        sleep 0.2
+    until id=$(focused_message_box "$title") && [[ -n "$id" ]]; do
+        ((SECONDS < deadline)) || fail "no message box titled '$title' with the keyboard focus within ${timeout}s"
+        sleep 0.1
     done
-    fail "no message box titled '$title' could be answered within ${timeout}s"
+    answer_message_box "$id"
+}
+
+# Answers every message box titled as given until the game ends; prints how many there were.
+dismiss_message_boxes_until_exit() {
+    local title=$1 timeout=${2:-60} id="" count=0
+    local deadline=$((SECONDS + timeout))
+    while kill -0 "$E2E_GAME_PID" 2>/dev/null; do
+        ((SECONDS < deadline)) || fail "the game still runs after ${timeout}s of message boxes"
+        id=$(focused_message_box "$title")
+        if [[ -n "$id" ]]; then
+            answer_message_box "$id"
+            count=$((count + 1))
+        fi
+        sleep 0.1
+    done
+    echo "$count"
 }
 
 # Copies the built game and its data into a tree of its own (bin, mato_bmp, mato_snd) and prints the

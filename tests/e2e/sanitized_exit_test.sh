@@ -45,6 +45,6 @@ rm "$E2E_WORK/tree/mato_bmp/終わる.bmp"
 run_sanitized "$tree_yorun"
 wait_for_window Yorun 60
 dismiss_message_box Yorun 60
-expect_exit 0 30
+expect_exit 2 30
 check_clean_log
 echo "ok"
