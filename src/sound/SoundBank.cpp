@@ -8,6 +8,19 @@
 
 namespace Dix {
 
+namespace {
+
+// Whether any sound can be decoded at all. A file whose headers are whole but whose audio is cut off or
+// damaged opens like a good one and then plays nothing but silence; it is as unreadable as a missing one.
+bool YieldsSound(PCMDecoder& decoder) {
+    const sp<PCMDecoder> trial = decoder.Clone();
+    char probe[4096];
+    int written = 0;
+    return trial != nullptr && trial->Read(probe, sizeof(probe), &written, nullptr) && written > 0;
+}
+
+}  // namespace
+
 SoundBank::SoundBank() {
     loaded.fill(false);
     volume.fill(kDefaultVolume);
@@ -33,7 +46,7 @@ void SoundBank::Load(const char* fileName, int slot) {
     auto memory = std::make_shared<OggVorbisMemory>(fileName);
     auto decoder = std::make_shared<OggDecoder>(memory);
     player.SetDevice(device);
-    if (decoder->IsReady()) {
+    if (decoder->IsReady() && YieldsSound(*decoder)) {
         player.Open(decoder->Clone());
         loaded[slot] = true;
     } else {

@@ -88,12 +88,34 @@ TEST_F(SoundBankTest, FileThatIsNotOggVorbisIsReported) {
     EXPECT_EQ(bank.GetState(0), StreamPlayer::STATE_CLOSED);
 }
 
+// Where the first page of sound starts: the pages before it, the headers, have a granule position of 0.
+std::size_t FirstSoundPage(const std::vector<unsigned char>& ogg) {
+    for (std::size_t at = 0; at + 14 <= ogg.size(); ++at) {
+        if (ogg[at] == 'O' && ogg[at + 1] == 'g' && ogg[at + 2] == 'g' && ogg[at + 3] == 'S') {
+            std::uint64_t granule = 0;
+            for (int byte = 7; byte >= 0; --byte) {
+                granule = granule << 8 | ogg[at + 6 + static_cast<std::size_t>(byte)];
+            }
+            if (granule != 0) {
+                return at;
+            }
+        }
+    }
+    return ogg.size();
+}
+
 TEST_F(SoundBankTest, EmptyCutAndUnreadableFilesAreReportedAndStaySilent) {
     const std::vector<unsigned char> whole = EncodeTone(Tone{.seconds = 0.5});
     const std::string empty = directory.Write("empty.ogg", {});
     // Cut inside the headers: nothing can be decoded.
     const std::string cut =
         directory.Write("cut.ogg", std::vector<unsigned char>(whole.begin(), whole.begin() + 200));
+    // The headers whole, the sound cut off inside its first page: it opens, and then nothing decodes.
+    const std::size_t sound = FirstSoundPage(whole);
+    ASSERT_LT(sound + 100, whole.size());
+    const std::string noSound = directory.Write(
+        "no-sound.ogg",
+        std::vector<unsigned char>(whole.begin(), whole.begin() + static_cast<long>(sound) + 100));
     // A directory where the file should be.
     const std::string folder = directory.File("folder.ogg");
     std::filesystem::create_directory(folder);
@@ -101,9 +123,11 @@ TEST_F(SoundBankTest, EmptyCutAndUnreadableFilesAreReportedAndStaySilent) {
     bank.Load(empty.c_str(), 0);
     bank.Load(cut.c_str(), 1);
     bank.Load(folder.c_str(), 2);
+    bank.Load(noSound.c_str(), 3);
 
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{Message(empty), Message(cut), Message(folder)}));
-    for (int slot = 0; slot < 3; ++slot) {
+    EXPECT_EQ(boxes.Texts(),
+              (std::vector<std::string>{Message(empty), Message(cut), Message(folder), Message(noSound)}));
+    for (int slot = 0; slot < 4; ++slot) {
         EXPECT_FALSE(bank.IsLoaded(slot)) << slot;
         EXPECT_FALSE(bank.Play(false, slot)) << slot;
     }
