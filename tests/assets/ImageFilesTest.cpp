@@ -243,7 +243,12 @@ TEST(ImageFiles, ReticleMarksTheThreeDepthsOnTheFlightLine) {
     EXPECT_EQ(PixelAt(reticle.get(), 20, 80), kMagenta);
 }
 
-TEST(ImageFiles, DigitStripsHoldTenDifferentGlyphsEachInsideItsCell) {
+// Whether the strip's pixel is art, outside the picture counting as key.
+bool IsArt(const SDL_Surface* image, int x, int y) {
+    return x >= 0 && y >= 0 && x < image->w && y < image->h && PixelAt(image, x, y) != kMagenta;
+}
+
+TEST(ImageFiles, DigitStripsHoldTenCleanDifferentGlyphsEachInsideItsCell) {
     const struct {
         const char* name;
         int cell;
@@ -268,6 +273,15 @@ TEST(ImageFiles, DigitStripsHoldTenDifferentGlyphsEachInsideItsCell) {
                 }
             }
             EXPECT_GT(ink, strip.cell * image->h / 8) << "digit " << d;
+        }
+        // A clean outline has no specks: no art pixel sticks out of it with fewer than two art neighbours.
+        for (int y = 0; y < image->h; ++y) {
+            for (int x = 0; x < image->w; ++x) {
+                const int neighbours = IsArt(image.get(), x - 1, y) + IsArt(image.get(), x + 1, y) +
+                                       IsArt(image.get(), x, y - 1) + IsArt(image.get(), x, y + 1);
+                EXPECT_FALSE(IsArt(image.get(), x, y) && neighbours < 2)
+                    << "a speck beside digit " << x / strip.cell << " at (" << x << ", " << y << ")";
+            }
         }
         for (int a = 0; a < 10; ++a) {
             for (int b = a + 1; b < 10; ++b) {

@@ -31,9 +31,17 @@ Canvas DigitStrip(const Lettering& lettering, int cellW, int cellH, const Canvas
         const int w = std::max(1, static_cast<int>(std::lround(inks[d].width * scaleX)));
         const int h = std::max(1, static_cast<int>(std::lround(inks[d].height * scaleY)));
         const Mask glyph = inks[d].Resized(w, h);
-        const int left = d * cellW + (cellW - w) / 2 - static_cast<int>(pad);
-        const int top = cellH - static_cast<int>(pad) - h - static_cast<int>(pad);
-        Lettering::PaintMask(strip, glyph, left, top, Lettering::Style{fill, kInk, outline});
+        const int left = d * cellW + (cellW - w) / 2;
+        const int top = cellH - static_cast<int>(pad) - h;
+        // The outline is grown from the glyph's hard shape, not its soft edge: squeezed to a cell, an edge
+        // pixel's coverage swings about a half from row to row, and the outline's fading last pixel would
+        // follow it, leaving dark specks beside the stroke once the picture is keyed. A quarter pixel more
+        // reach rounds the outline's corners: at exactly the width, a corner would keep the one pixel
+        // straight out from it and lose the two beside that one.
+        const Mask rim = glyph.Thresholded(0.5F).Dilated(outline + 0.25F);
+        const int inset = (rim.width - glyph.width) / 2;
+        strip.Paste(rim, left - inset, top - inset, Solid(kInk));
+        strip.Paste(glyph, left, top, fill);
     }
     return strip;
 }

@@ -27,6 +27,14 @@ Mask Mask::Dilated(float radius) const {
     return out;
 }
 
+Mask Mask::Thresholded(float level) const {
+    Mask out(width, height);
+    for (std::size_t index = 0; index < cover.size(); ++index) {
+        out.cover[index] = cover[index] >= level ? 1.0F : 0.0F;
+    }
+    return out;
+}
+
 Mask Mask::Resized(int w, int h) const {
     Mask out(w, h);
     const float sx = static_cast<float>(width) / w;

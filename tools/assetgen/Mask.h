@@ -23,6 +23,8 @@ struct Mask {
 
     // The mask widened by `radius` pixels in every direction (with a soft edge), for outlines.
     Mask Dilated(float radius) const;
+    // Every pixel at least `level` covered fully covered, the rest empty.
+    Mask Thresholded(float level) const;
     // Area-averaged resize to exactly w × h, for squeezing big crisp glyphs into a small cell.
     Mask Resized(int w, int h) const;
 };
