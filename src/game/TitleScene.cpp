@@ -34,6 +34,26 @@ bool Triggered(int key) {
     return g_pInput != nullptr && g_pInput->IsKeyTriggered(key);
 }
 
+// Up or Down moves the cursor one button through a menu of `count`, round from either end to the other.
+// Up wins when both trigger. True when the cursor moved.
+bool StepCursor(std::int32_t& cursor, std::int32_t count) {
+    if (Triggered(platform::DIK_UP)) {
+        cursor -= 1;
+        if (cursor < 0) {
+            cursor = count - 1;
+        }
+        return true;
+    }
+    if (Triggered(platform::DIK_DOWN)) {
+        cursor += 1;
+        if (cursor >= count) {
+            cursor = 0;
+        }
+        return true;
+    }
+    return false;
+}
+
 // Image 0 is the plain button, image 1 the highlighted one.
 bool AddButton(CSpriteSet& button, const ButtonFiles& files) {
     const AnimTable cell = StillAnimTable(files.cellWidth, kButtonHeight);
@@ -106,33 +126,11 @@ void CTitleScene::DifficultyStep() {
     if (difficultyCursor < 0) {
         return;
     }
-    bool moved = false;
-    if (Triggered(platform::DIK_UP)) {
-        difficultyCursor -= 1;
-        if (difficultyCursor < 0) {
-            difficultyCursor = 2;
-        }
-        moved = true;
-    } else if (Triggered(platform::DIK_DOWN)) {
-        difficultyCursor += 1;
-        if (difficultyCursor >= 3) {
-            difficultyCursor = 0;
-        }
-        moved = true;
-    }
-    if (moved) {
+    if (StepCursor(difficultyCursor, 3)) {
         PlayRestart(*state, Cue::kMenuCursor);
     }
-
     CSpriteSet* buttons[3] = {&easyButton, &normalButton, &hardButton};
-    for (int index = 0; index < 3; ++index) {
-        if (index == difficultyCursor) {
-            buttons[index]->Select(1, false);
-            PointAt(*buttons[index]);
-        } else {
-            buttons[index]->Select(0, false);
-        }
-    }
+    Highlight(buttons, 3, difficultyCursor);
 
     if (Triggered(platform::DIK_RETURN)) {
         // The game itself starts in this same update, when the game sees the scene change.
@@ -145,33 +143,11 @@ void CTitleScene::MainMenuStep() {
     if (difficultyCursor >= 0) {
         return;
     }
-    bool moved = false;
-    if (Triggered(platform::DIK_UP)) {
-        mainCursor -= 1;
-        if (mainCursor < 0) {
-            mainCursor = 1;
-        }
-        moved = true;
-    } else if (Triggered(platform::DIK_DOWN)) {
-        mainCursor += 1;
-        if (mainCursor >= 2) {
-            mainCursor = 0;
-        }
-        moved = true;
-    }
-    if (moved) {
+    if (StepCursor(mainCursor, 2)) {
         PlayRestart(*state, Cue::kMenuCursor);
     }
-
     CSpriteSet* buttons[2] = {&startButton, &quitButton};
-    for (int index = 0; index < 2; ++index) {
-        if (index == mainCursor) {
-            buttons[index]->Select(1, false);
-            PointAt(*buttons[index]);
-        } else {
-            buttons[index]->Select(0, false);
-        }
-    }
+    Highlight(buttons, 2, mainCursor);
 
     if (Triggered(platform::DIK_RETURN)) {
         PlayPair(*state, Cue::kConfirm);
@@ -181,6 +157,17 @@ void CTitleScene::MainMenuStep() {
             }
         } else {
             difficultyCursor = 0;
+        }
+    }
+}
+
+void CTitleScene::Highlight(CSpriteSet* const* buttons, int count, std::int32_t cursor) {
+    for (int index = 0; index < count; ++index) {
+        if (index == cursor) {
+            buttons[index]->Select(1, false);
+            PointAt(*buttons[index]);
+        } else {
+            buttons[index]->Select(0, false);
         }
     }
 }

@@ -40,6 +40,9 @@ private:
     void MainMenuStep();
     // The pointer's height beside a button.
     void PointAt(Corvane::CSpriteSet& button);
+    // The button under the cursor shows its highlighted image and gets the pointer; the others show their
+    // plain image.
+    void Highlight(Corvane::CSpriteSet* const* buttons, int count, std::int32_t cursor);
 };
 
 }  // namespace Yorun

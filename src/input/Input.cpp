@@ -64,8 +64,9 @@ std::uint8_t CInput::Trigger(bool down, bool wasDown, std::uint32_t& triggerTime
         triggerTime = now;
         return 1;
     }
-    // Unsigned arithmetic: the comparison stays right across the tick's wrap only within its range.
-    if (triggerTime + repeatInterval < now) {
+    // The time since the trigger, in unsigned arithmetic: right across the millisecond tick's wrap, where
+    // the trigger time plus the interval would wrap first and repeat at once.
+    if (now - triggerTime > repeatInterval) {
         triggerTime = now;
         return 1;
     }
@@ -126,8 +127,8 @@ void CInput::UpdateController(std::uint32_t now, int slot, const platform::Contr
     std::memcpy(prevControllerButtons[slot], entries, kControllerEntries);
     std::memcpy(entries + kDirectionEntries, state.buttons, kControllerButtons);
 
-    const bool past[kDirectionEntries] = {state.x<-kAxisThreshold, state.x> kAxisThreshold,
-                                          state.y<-kAxisThreshold, state.y> kAxisThreshold};
+    const bool past[kDirectionEntries] = {(state.x < -kAxisThreshold), (state.x > kAxisThreshold),
+                                          (state.y < -kAxisThreshold), (state.y > kAxisThreshold)};
     for (int direction = 0; direction < kDirectionEntries; ++direction) {
         if (past[direction]) {
             triggered[direction] = Trigger(true, (entries[direction] & 0x80) != 0, times[direction], now);

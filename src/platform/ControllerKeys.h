@@ -36,7 +36,7 @@ struct PadState {
 // The controller plays through the keyboard: each control presses the key the game already knows, so a
 // pad needs nothing of its own in the game. Sets bit 7 of the keys the pad holds and leaves the others as
 // they are, so a keyboard and any number of pads combine.
-//   stick and d-pad: arrows    left shoulder: left Shift (the fine aim)
+//   stick and d-pad: arrows    left shoulder: left Shift (aim twice as fast)
 //   east (B): Z, red   north (Y): X, yellow   west (X): C, blue   south (A): V, green
 //   right shoulder: Space (refill)   left / right trigger: A / S (arrow speed)   Start: Return
 // Back is not a key: it quits, which the message queue handles when the button goes down.

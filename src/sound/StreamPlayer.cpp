@@ -59,8 +59,10 @@ bool StreamPlayer::Open(const sp<PCMDecoder>& source) {
         Close();
         return false;
     }
+    // A ring that cannot be filled is closed like any other failure, not left half open.
     if (!RewindLocked()) {
-        ready = false;
+        lock.unlock();
+        Close();
         return false;
     }
     if (!thread.joinable()) {

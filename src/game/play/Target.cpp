@@ -152,7 +152,10 @@ void CTarget::MoveCircle(float turn) {
 }
 
 void CTarget::MoveSpeedChange() {
-    // The zones are tested with the position before this update's slide.
+    // The zones are tested with the position before this update's slide. The two branches exclude each
+    // other: an update either takes a new speed or re-arms the change, never both, so a target re-armed
+    // between 410 and 420 keeps its speed for that update and draws the new one at the next (it is still
+    // in the mid-screen zone then).
     if (!switched) {
         if (InMidScreen()) {
             switched = true;

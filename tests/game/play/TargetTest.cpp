@@ -293,6 +293,15 @@ TEST_F(Target, ASwitchedSpeedChangerMayDrawAgainBetween410And420) {
     play_testing::SkipRandomUntil([](std::uint32_t value) { return (value & 3) != 0; });
     target.Move();
     EXPECT_FALSE(target.switched);
+    // Re-armed, it keeps its speed for that update and takes the new one at the next, still in the zone.
+    EXPECT_FLOAT_EQ(target.speed, 1.0f);
+    XorShift128 reference = GameRandom();
+    const float again = static_cast<float>(reference.Next() % 5 + 1);
+    const float from = target.x;
+    target.Move();
+    EXPECT_TRUE(target.switched);
+    EXPECT_FLOAT_EQ(target.speed, again);
+    EXPECT_FLOAT_EQ(target.x, from - again);
 
     StartPlaying(DIFFICULTY_HARD);
     CTarget& hard = Launch(0, 0, 1.0f, COLOUR_RED, MOTION_SPEED_CHANGE, DEPTH_MIDDLE);
