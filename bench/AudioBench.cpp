@@ -15,6 +15,7 @@
 #include "OggFiles.h"
 #include "platform/AudioMixer.h"
 #include "platform/AudioOutput.h"
+#include "platform/Statistics.h"
 #include "sound/SoundBank.h"
 #include "support/TemporaryDirectory.h"
 
@@ -124,18 +125,17 @@ void MeasureUnderruns(const std::vector<std::string>& files) {
         banks[cue.bank].Load(files[index % files.size()].c_str(), cue.slot);
         banks[cue.bank].SetVolume(cue.slot, -2000);
     }
-    const std::shared_ptr<platform::AudioOutput> output = platform::AudioOutput::Acquire();
-    if (output == nullptr) {
+    if (platform::GetAudioSink().Acquire() == nullptr) {
         std::printf("underruns: no audio device could be opened\n");
         return;
     }
-    const std::uint64_t before = output->GetMixer().GetUnderruns();
+    const std::uint64_t before = platform::GetStatistics().underruns;
     for (const Cue cue : kCues) {
         banks[cue.bank].Play(true, cue.slot);
     }
     constexpr int kSeconds = 5;
     std::this_thread::sleep_for(std::chrono::seconds(kSeconds));
-    const std::uint64_t underruns = output->GetMixer().GetUnderruns() - before;
+    const std::uint64_t underruns = platform::GetStatistics().underruns - before;
     int playing = 0;
     for (const Cue cue : kCues) {
         playing += banks[cue.bank].GetState(cue.slot) == Dix::StreamPlayer::STATE_PLAYING ? 1 : 0;

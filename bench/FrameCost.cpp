@@ -142,7 +142,7 @@ BENCHMARK(DrawingAgainstSdlBaseline)->UseManualTime()->Unit(benchmark::kMicrosec
 
 int main(int argumentCount, char** arguments) {
     benchmark::Initialize(&argumentCount, arguments);
-    if (!platform::InitVideo()) {
+    if (!platform::InitVideo("Yorun")) {
         std::fprintf(stderr, "frame_cost_probe needs a display\n");
         return 1;
     }

@@ -28,7 +28,7 @@
 #include "platform/AudioMixer.h"
 #include "platform/AudioOutput.h"
 #include "platform/DeviceTypes.h"
-#include "platform/LoadTimer.h"
+#include "platform/Statistics.h"
 #include "platform/Window.h"
 
 namespace {
@@ -95,9 +95,8 @@ void MeasuringRender() {
 
 // The underruns are read before the game lets go of its sounds: they hold the output that has been playing.
 void MeasuringRelease() {
-    const std::shared_ptr<platform::AudioOutput> output = platform::AudioOutput::Acquire();
-    if (output != nullptr) {
-        underruns = static_cast<long long>(output->GetMixer().GetUnderruns());
+    if (platform::GetAudioSink().Acquire() != nullptr) {
+        underruns = static_cast<long long>(platform::GetStatistics().underruns);
     }
     Yorun::GameRelease();
 }
@@ -143,7 +142,7 @@ void PrintPacing(bool vsync) {
 }
 
 void PrintStartUp() {
-    const platform::LoadTotals loads = platform::LoadTimer::Totals();
+    const platform::Statistics loads = platform::GetStatistics();
     const double startUp = StartUpSeconds();
     std::printf(
         "start-up to the first presented frame %.1f ms (%s); loading %d images %.1f ms (%.0f%%), "
@@ -174,7 +173,7 @@ int main(int argumentCount, char** arguments) {
     const bool vsync = argumentCount > 1 && std::strcmp(arguments[1], "vsync") == 0;
     startUpOnly = argumentCount > 1 && std::strcmp(arguments[1], "startup") == 0;
 
-    platform::InitVideo();
+    platform::InitVideo("Yorun");
     bench::PlayingKeyboard keyboard;
     const Corvane::ProgramInstance instance{1, arguments};
     auto* application = new Corvane::CApplication();

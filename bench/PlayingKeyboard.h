@@ -18,6 +18,7 @@ public:
     PlayingKeyboard(const PlayingKeyboard&) = delete;
     PlayingKeyboard& operator=(const PlayingKeyboard&) = delete;
 
+    bool Open() override { return true; }
     bool Read(std::uint8_t (&keys)[256]) override;
 
 private:

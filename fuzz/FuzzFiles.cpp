@@ -37,7 +37,7 @@ bool StartHeadlessGraphics() {
     static const bool started = [] {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        platform::InitVideo();
+        platform::InitVideo("Yorun");
         Corvane::g_pGraphics = new Corvane::CGraphics;
         Corvane::g_pGraphics->Create(nullptr, 64, 64, false);
         return Corvane::g_pDevice != nullptr;

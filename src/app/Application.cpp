@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/Diagnostics.h"
 #include "app/Graphics.h"
 #include "app/OptionWords.h"
 #include "input/Input.h"
@@ -30,6 +31,7 @@ bool CutAtLastSeparator(char* path) {
 
 CApplication::CApplication() {
     g_pApplication = this;
+    SetReportRoute(&ReportToApplication);
     ComputeBaseDirectory();
     platform::SetCurrentDirectory(baseDirectory);
 }
@@ -40,6 +42,7 @@ CApplication::~CApplication() {
     window = nullptr;
     if (g_pApplication == this) {
         g_pApplication = nullptr;
+        SetReportRoute(nullptr);
     }
 }
 

@@ -48,7 +48,7 @@ int CApplication::Run() {
         }
         timer.Tick();
         if (g_pInput != nullptr) {
-            g_pInput->Refresh();
+            g_pInput->Refresh(active);
         }
         CallIfSet(callbacks.update);
         CallIfSet(callbacks.render);

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "base/ErrorReport.h"
+
 namespace Corvane {
 
 class CApplication;
@@ -12,10 +14,11 @@ void DebugPrint(CApplication* application, int x, int y, const char* format, ...
     __attribute__((format(printf, 4, 5)));
 // Outline of a rectangle in screen pixels with an ARGB colour. Only between begin and end of scene.
 void DebugRect(int left, int top, int right, int bottom, std::uint32_t colour);
-// A modal information box with the application's title as caption (512-byte buffer, longer text is cut);
-// returns the button pressed.
+// A modal information box with the application's window as owner and its title as caption (512-byte
+// buffer, longer text is cut); returns the button pressed. ReportError (base) does the same for
+// g_pApplication.
 int ShowMessageBox(CApplication* application, const char* format, ...) __attribute__((format(printf, 2, 3)));
-// The same for g_pApplication: how start-up and loading errors reach the user.
-void ReportError(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// The route the application object gives ReportError: boxes for g_pApplication.
+int ReportToApplication(const char* text);
 
 }  // namespace Corvane

@@ -6,7 +6,7 @@
 #include <glm/ext/matrix_transform.hpp>
 #include <glm/gtc/constants.hpp>
 
-#include "app/Diagnostics.h"
+#include "base/ErrorReport.h"
 #include "platform/Device.h"
 #include "platform/Direct3D.h"
 #include "platform/Font.h"
@@ -19,9 +19,6 @@ namespace Corvane {
 using namespace platform;
 
 CGraphics* g_pGraphics = nullptr;
-Direct3D* g_pD3D = nullptr;
-Device* g_pDevice = nullptr;
-SpriteBatcher* g_pSprite = nullptr;
 
 CGraphics::~CGraphics() {
     delete presentParams;

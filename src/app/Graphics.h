@@ -2,14 +2,12 @@
 
 #include <cstdint>
 
+#include "base/DeviceHandles.h"
 #include "platform/DeviceTypes.h"
 #include "platform/Types.h"
 
 namespace platform {
-class Device;
-class Direct3D;
 class Font;
-class SpriteBatcher;
 class Window;
 }  // namespace platform
 
@@ -38,8 +36,5 @@ public:
 };
 
 extern CGraphics* g_pGraphics;
-extern platform::Direct3D* g_pD3D;
-extern platform::Device* g_pDevice;
-extern platform::SpriteBatcher* g_pSprite;
 
 }  // namespace Corvane

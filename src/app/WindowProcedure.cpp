@@ -3,9 +3,12 @@
 #include "app/Application.h"
 #include "input/Input.h"
 #include "platform/InputMethod.h"
+#include "platform/KeyCodes.h"
 #include "platform/Message.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageQueue.h"
+#include "platform/PadState.h"
+#include "platform/Window.h"
 
 namespace Corvane {
 
@@ -82,6 +85,24 @@ std::intptr_t CApplication::WindowProc(Window*, const Message& message) {
             }
             return 0;
         }
+        case WM_SYSKEYDOWN:
+            // Alt+Enter switches between the window and full screen, at any time; its Enter is not the
+            // game's, so it does not also confirm a menu.
+            if (message.wParam == DIK_RETURN) {
+                if ((message.lParam & kKeyWasDown) == 0 && window != nullptr) {
+                    window->SetFullscreen(!window->IsFullscreen());
+                }
+                if (g_pInput != nullptr) {
+                    g_pInput->HideUntilReleased(DIK_RETURN);
+                }
+            }
+            return 0;
+        case WM_PADBUTTONDOWN:
+            // A pad's Back leaves the game the way Escape does.
+            if (message.wParam == PadState::Back) {
+                GetMessageQueue().PostQuit(0);
+            }
+            return 0;
         case WM_IME_STARTCOMPOSITION:
             composing = true;
             return 0;

@@ -2,9 +2,10 @@
 
 #include <cstring>
 
-#include "app/Application.h"
-#include "app/Diagnostics.h"
+#include "base/ErrorReport.h"
+#include "input/PadKeys.h"
 #include "platform/Clock.h"
+#include "platform/KeyCodes.h"
 
 namespace Corvane {
 
@@ -37,21 +38,25 @@ CInput::~CInput() {
 }
 
 platform::HRESULT CInput::Create() {
-    system = platform::GetInputSystem();
-    if (system.keyboard == nullptr && system.mouse == nullptr && system.controllers == nullptr) {
+    keyboardSource = &platform::GetKeyboardSource();
+    mouseSource = &platform::GetMouseSource();
+    controllerSource = &platform::GetControllerSource();
+    const bool keyboardOpen = keyboardSource->Open();
+    const bool mouseOpen = mouseSource->Open();
+    if (!keyboardOpen && !mouseOpen) {
         ReportError("ERR: DirectInput8Create\n");
         return platform::E_FAIL;
     }
-    if (system.keyboard == nullptr) {
+    if (!keyboardOpen) {
         ReportError("ERR: DirectInput(Keyboard) CreateDevice  \n");
         return platform::E_FAIL;
     }
-    if (system.mouse == nullptr) {
+    if (!mouseOpen) {
         ReportError("ERR: DirectInput(Mouse) CreateDevice  \n");
         return platform::E_FAIL;
     }
     // Controllers that cannot be opened are left out without a word.
-    controllerCount = system.controllers != nullptr ? system.controllers->Open(kControllerSlots) : 0;
+    controllerCount = controllerSource->Open(kControllerSlots);
     created = true;
     return platform::S_OK;
 }
@@ -73,25 +78,50 @@ std::uint8_t CInput::Trigger(bool down, bool wasDown, std::uint32_t& triggerTime
     return 0;
 }
 
-void CInput::Refresh() {
-    const bool active = g_pApplication != nullptr && g_pApplication->IsActive();
+void CInput::Refresh(bool active) {
     if (!created) {
         return;
     }
     const std::uint32_t now = platform::GetClock().Milliseconds();
 
     std::uint8_t keyState[256];
-    if (system.keyboard->Read(keyState) && active) {
-        UpdateKeys(now, keyState);
+    if (keyboardSource->Read(keyState)) {
+        AddPadKeys(keyState);
+        HideKeys(keyState);
+        if (active) {
+            UpdateKeys(now, keyState);
+        }
     }
     platform::MouseState mouseState;
-    if (system.mouse->Read(mouseState) && active) {
+    if (mouseSource->Read(mouseState) && active) {
         UpdateMouse(now, mouseState);
     }
     for (int slot = 0; slot < controllerCount; ++slot) {
         platform::ControllerState state;
-        if (system.controllers->Read(slot, state) && active) {
+        if (controllerSource->Read(slot, state) && active) {
             UpdateController(now, slot, state);
+        }
+    }
+}
+
+void CInput::AddPadKeys(std::uint8_t (&state)[256]) {
+    const int count = controllerSource->ReadPads(pads, kPadCapacity);
+    for (int pad = 0; pad < count; ++pad) {
+        Corvane::AddPadKeys(pads[pad], state);
+    }
+}
+
+void CInput::HideKeys(std::uint8_t (&state)[256]) {
+    // Enter read down together with Alt belongs to Alt+Enter too, whichever of the two is let go first.
+    const bool alt = ((state[platform::DIK_LMENU] | state[platform::DIK_RMENU]) & 0x80) != 0;
+    if (alt && (state[platform::DIK_RETURN] & 0x80) != 0) {
+        hiddenKeys[platform::DIK_RETURN] = 1;
+    }
+    for (int code = 0; code < 256; ++code) {
+        if ((state[code] & 0x80) == 0) {
+            hiddenKeys[code] = 0;
+        } else if (hiddenKeys[code] != 0) {
+            state[code] = 0;
         }
     }
 }
@@ -150,10 +180,12 @@ void CInput::Clear() {
 }
 
 void CInput::Destroy() {
-    if (system.controllers != nullptr && created) {
-        system.controllers->Close();
+    if (controllerSource != nullptr && created) {
+        controllerSource->Close();
     }
-    system = platform::InputSystem{};
+    keyboardSource = nullptr;
+    mouseSource = nullptr;
+    controllerSource = nullptr;
     controllerCount = 0;
     created = false;
 }

@@ -26,7 +26,7 @@ HRESULT AudioDevice::Create(AudioDevice** device) {
         return DSERR_INVALIDPARAM;
     }
     *device = nullptr;
-    std::shared_ptr<AudioOutput> output = AudioOutput::Acquire();
+    std::shared_ptr<AudioOutput> output = GetAudioSink().Acquire();
     if (output == nullptr) {
         return DSERR_NODRIVER;
     }

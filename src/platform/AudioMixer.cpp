@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/AudioBuffer.h"
+#include "platform/Statistics.h"
 
 namespace platform {
 
@@ -104,7 +105,7 @@ void AudioMixer::Advance(AudioBuffer& voice, std::uint64_t count) {
         }
         voice.position = boundary == voice.frames ? 0 : boundary;
         if (voice.streamed && !voice.fresh[voice.HalfOf(voice.position)]) {
-            underruns.fetch_add(1, std::memory_order_relaxed);
+            CountUnderrun();
         }
     }
 }

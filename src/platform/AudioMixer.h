@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <atomic>
 #include <cstdint>
 #include <mutex>
 
@@ -16,9 +15,11 @@ class AudioBuffer;
 // the decoders write into locked regions without it, and the mixer reads those regions as silence. The
 // callback therefore never waits behind a decoder, and never allocates.
 //
-// Code outside the platform layer reaches the mixer that is playing through
-// AudioOutput::Acquire()->GetMixer(): while any device object lives, that is the output its buffers play
-// through (Acquire is null when no audio device can be opened).
+// A streamed ring (DSBCAPS_CTRLPOSITIONNOTIFY) is refilled half by half behind its play position; the mixer
+// counts an underrun (platform statistics) each time the play position passes into a half that has not
+// been written since the mixer last played out of it, so that the listener hears the old sound again, or
+// silence where the refill is still locked. Counted once per half entered, whatever the rate; moving the
+// position with SetCurrentPosition, and stopping, are the owner's doing and never count.
 class AudioMixer {
 public:
     static constexpr int kChannels = 2;
@@ -34,13 +35,6 @@ public:
     // Writes `frames` interleaved stereo frames and advances the play position of every playing buffer by
     // what it consumed.
     void Mix(std::int16_t* out, int frames);
-
-    // Streaming underruns so far. A streamed ring (DSBCAPS_CTRLPOSITIONNOTIFY) is refilled half by half
-    // behind its play position; an underrun is the play position passing into a half that has not been
-    // written since the mixer last played out of it, so that the listener hears the old sound again, or
-    // silence where the refill is still locked. Counted once per half entered, whatever the rate; moving the
-    // position with SetCurrentPosition, and stopping, are the owner's doing and never count. Any thread.
-    std::uint64_t GetUnderruns() const { return underruns.load(std::memory_order_relaxed); }
 
 private:
     friend class AudioBuffer;
@@ -61,7 +55,6 @@ private:
     std::mutex mutex;
     AudioBuffer* voices = nullptr;
     std::array<float, kChunkFrames * kChannels> accumulator{};
-    std::atomic<std::uint64_t> underruns{0};
 };
 
 }  // namespace platform

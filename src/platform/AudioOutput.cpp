@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/AudioMixer.h"
+#include "platform/ErrorOutput.h"
 
 namespace platform {
 
@@ -16,7 +17,6 @@ namespace {
 // Guards the registry below; taken by the game thread only, never by the audio callback.
 std::mutex registryMutex;
 std::weak_ptr<AudioOutput> shared;
-std::shared_ptr<AudioMixer> pulled;
 // Once no device could be opened, later device objects fail at once: asking the sound system again for
 // every cue would only repeat its complaints, and the game runs silent either way. Only a different
 // choice of audio driver is worth another try.
@@ -41,11 +41,14 @@ void SDLCALL MixCallback(void* userdata, Uint8* stream, int length) {
 
 }  // namespace
 
-std::shared_ptr<AudioOutput> AudioOutput::Acquire() {
+// The SDL audio device.
+class DeviceAudio final : public AudioSink {
+public:
+    std::shared_ptr<AudioOutput> Acquire() override;
+};
+
+std::shared_ptr<AudioOutput> DeviceAudio::Acquire() {
     std::lock_guard<std::mutex> guard(registryMutex);
-    if (pulled != nullptr) {
-        return std::shared_ptr<AudioOutput>(new AudioOutput(pulled, 0));
-    }
     if (std::shared_ptr<AudioOutput> output = shared.lock()) {
         if (output->IsDeviceOpen()) {
             return output;
@@ -57,28 +60,28 @@ std::shared_ptr<AudioOutput> AudioOutput::Acquire() {
         return nullptr;
     }
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "Yorun: no sound, the game plays silently: %s\n", SDL_GetError());
+        PrintError("no sound, the game plays silently: %s", SDL_GetError());
         NoteFailure();
         return nullptr;
     }
-    auto mixer = std::make_shared<AudioMixer>(kRate);
+    auto mixer = std::make_shared<AudioMixer>(AudioOutput::kRate);
     SDL_AudioSpec wanted{};
-    wanted.freq = kRate;
+    wanted.freq = AudioOutput::kRate;
     wanted.format = AUDIO_S16SYS;
     wanted.channels = AudioMixer::kChannels;
-    wanted.samples = kPeriodFrames;
+    wanted.samples = AudioOutput::kPeriodFrames;
     wanted.callback = MixCallback;
     wanted.userdata = mixer.get();
     // No changes allowed: SDL converts to whatever the hardware wants, and the callback always sees this
     // format and period.
     const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (id == 0) {
-        std::fprintf(stderr, "Yorun: no sound, the game plays silently: %s\n", SDL_GetError());
+        PrintError("no sound, the game plays silently: %s", SDL_GetError());
         NoteFailure();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return nullptr;
     }
-    std::shared_ptr<AudioOutput> output(new AudioOutput(std::move(mixer), id));
+    auto output = std::make_shared<AudioOutput>(std::move(mixer), id);
     shared = output;
     SDL_PauseAudioDevice(id, 0);
     return output;
@@ -99,14 +102,29 @@ bool AudioOutput::IsDeviceOpen() const {
     return deviceId != 0 && SDL_WasInit(SDL_INIT_AUDIO) != 0;
 }
 
-PulledAudio::PulledAudio(std::shared_ptr<AudioMixer> mixer) {
-    std::lock_guard<std::mutex> guard(registryMutex);
-    pulled = std::move(mixer);
+namespace {
+DeviceAudio deviceAudio;
+AudioSink* currentSink = &deviceAudio;
+}  // namespace
+
+AudioSink& GetAudioSink() {
+    return *currentSink;
+}
+
+void SetAudioSink(AudioSink* sink) {
+    currentSink = sink != nullptr ? sink : &deviceAudio;
+}
+
+PulledAudio::PulledAudio(std::shared_ptr<AudioMixer> mixer) : mixer(std::move(mixer)) {
+    SetAudioSink(this);
 }
 
 PulledAudio::~PulledAudio() {
-    std::lock_guard<std::mutex> guard(registryMutex);
-    pulled.reset();
+    SetAudioSink(nullptr);
+}
+
+std::shared_ptr<AudioOutput> PulledAudio::Acquire() {
+    return std::make_shared<AudioOutput>(mixer, 0);
 }
 
 }  // namespace platform

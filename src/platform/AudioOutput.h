@@ -8,19 +8,17 @@ namespace platform {
 
 class AudioMixer;
 
-// Where the mixed sound goes: the one SDL audio device (44.1 kHz stereo, 512-frame periods), opened on first
-// use and shared by every device object and buffer, or a mixer that a test pulls itself. It lives as long as
-// any handle holds it. SDL may close the device first (SDL_Quit at the end of the program); the output then
-// notices and leaves SDL alone, and its mixer stays valid for the handles still holding it.
+// Where the mixed sound goes: an SDL audio device (44.1 kHz stereo, 512-frame periods), or a mixer that a
+// test pulls itself. It lives as long as any handle holds it. SDL may close the device first (SDL_Quit at the
+// end of the program); the output then notices and leaves SDL alone, and its mixer stays valid for the
+// handles still holding it.
 class AudioOutput {
 public:
     static constexpr int kRate = 44100;
     static constexpr int kPeriodFrames = 512;
 
-    // The shared output, opening the SDL device if none is open (or the pulled mixer when one is in use);
-    // null when no audio device can be opened.
-    static std::shared_ptr<AudioOutput> Acquire();
-
+    // An output into the mixer, played by the SDL device with this id, or by nobody but its owner (0).
+    AudioOutput(std::shared_ptr<AudioMixer> mixer, std::uint32_t deviceId);
     ~AudioOutput();
 
     AudioOutput(const AudioOutput&) = delete;
@@ -31,21 +29,39 @@ public:
     bool IsDeviceOpen() const;
 
 private:
-    AudioOutput(std::shared_ptr<AudioMixer> mixer, std::uint32_t deviceId);
+    friend class DeviceAudio;
 
     std::shared_ptr<AudioMixer> mixer;
     std::atomic<std::uint32_t> deviceId;  // 0: pulled, or the device has been closed under us
 };
 
-// While it lives, device objects made from now on send their sound to the given mixer instead of an SDL
-// device, and nothing calls SDL audio; the test pulls the mixer itself.
-class PulledAudio {
+// Where device objects send their sound. The SDL audio device, opened on first use and shared by every
+// device object and buffer, is the default; a test or a benchmark installs a mixer it pulls itself, and null
+// puts the device back.
+class AudioSink {
+public:
+    virtual ~AudioSink() = default;
+    // The output to send sound to; null when there is none (no audio device can be opened).
+    virtual std::shared_ptr<AudioOutput> Acquire() = 0;
+};
+
+AudioSink& GetAudioSink();
+void SetAudioSink(AudioSink* sink);
+
+// A mixer that its owner pulls, installed as the sink while it lives: device objects made from now on send
+// their sound to it, and nothing calls SDL audio.
+class PulledAudio final : public AudioSink {
 public:
     explicit PulledAudio(std::shared_ptr<AudioMixer> mixer);
-    ~PulledAudio();
+    ~PulledAudio() override;
 
     PulledAudio(const PulledAudio&) = delete;
     PulledAudio& operator=(const PulledAudio&) = delete;
+
+    std::shared_ptr<AudioOutput> Acquire() override;
+
+private:
+    std::shared_ptr<AudioMixer> mixer;
 };
 
 }  // namespace platform

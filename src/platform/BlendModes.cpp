@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/Device.h"
+#include "platform/ErrorOutput.h"
 
 namespace platform {
 
@@ -76,10 +77,10 @@ std::uint32_t ApplyBlendStates(const Device& device, SDL_Texture* texture, std::
         const SDL_BlendMode nearest = NearestStandardMode(source, destination);
         if (!refusalReported) {
             refusalReported = true;
-            std::fprintf(stderr,
-                         "Yorun: the %s renderer cannot blend with factors %u and %u; drawing with the "
-                         "nearest standard blend mode instead\n",
-                         device.GetRendererName(), source, destination);
+            PrintError(
+                "the %s renderer cannot blend with factors %u and %u; drawing with the nearest standard "
+                "blend mode instead",
+                device.GetRendererName(), source, destination);
         }
         SDL_SetTextureBlendMode(texture, nearest);
     }

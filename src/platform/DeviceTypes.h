@@ -65,11 +65,9 @@ constexpr D3DTRANSFORMSTATETYPE D3DTS_WORLD = 256;
 
 constexpr std::uint32_t D3DCLEAR_TARGET = 1;
 constexpr std::uint32_t D3DCLEAR_ZBUFFER = 2;
-constexpr std::uint32_t D3DCLEAR_STENCIL = 4;
 
 using D3DFORMAT = std::uint32_t;
 constexpr D3DFORMAT D3DFMT_UNKNOWN = 0;
-constexpr D3DFORMAT D3DFMT_A8R8G8B8 = 21;
 constexpr D3DFORMAT D3DFMT_X8R8G8B8 = 22;
 constexpr D3DFORMAT D3DFMT_R5G6B5 = 23;
 constexpr D3DFORMAT D3DFMT_D24S8 = 75;
@@ -89,7 +87,6 @@ constexpr std::uint32_t D3DSWAPEFFECT_DISCARD = 1;
 constexpr std::uint32_t D3DMULTISAMPLE_NONE = 0;
 
 constexpr std::uint32_t D3DPRESENT_INTERVAL_DEFAULT = 0x00000000;
-constexpr std::uint32_t D3DPRESENT_INTERVAL_ONE = 0x00000001;
 constexpr std::uint32_t D3DPRESENT_INTERVAL_IMMEDIATE = 0x80000000;
 
 constexpr std::uint32_t D3DFVF_XYZRHW = 0x004;
@@ -129,14 +126,10 @@ struct ScreenVertex {
 };
 
 // Text formats of the bitmap font.
-constexpr std::uint32_t DT_TOP = 0x000;
-constexpr std::uint32_t DT_LEFT = 0x000;
 constexpr std::uint32_t DT_CENTER = 0x001;
 constexpr std::uint32_t DT_RIGHT = 0x002;
 constexpr std::uint32_t DT_VCENTER = 0x004;
 constexpr std::uint32_t DT_BOTTOM = 0x008;
-constexpr std::uint32_t DT_SINGLELINE = 0x020;
-constexpr std::uint32_t DT_NOCLIP = 0x100;
 constexpr std::uint32_t DT_CALCRECT = 0x400;
 
 }  // namespace platform

@@ -4,15 +4,21 @@
 
 #include <array>
 
-#include "platform/ControllerKeys.h"
-#include "platform/KeyLatch.h"
+#include "platform/ErrorOutput.h"
 
 namespace platform {
 
 namespace {
 
 constexpr std::size_t kSlots = 16;
-std::array<SDL_GameController*, kSlots> pads{};
+
+struct Pad {
+    SDL_GameController* controller = nullptr;
+    // Buttons that went down since the last read.
+    bool pressed[PadState::ButtonCount] = {};
+};
+
+std::array<Pad, kSlots> pads{};
 
 constexpr SDL_GameControllerButton kButtons[PadState::ButtonCount] = {
     SDL_CONTROLLER_BUTTON_A,
@@ -29,15 +35,21 @@ constexpr SDL_GameControllerButton kButtons[PadState::ButtonCount] = {
     SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
 };
 
-PadState ReadPad(SDL_GameController* pad) {
+std::int32_t InstanceOf(SDL_GameController* controller) {
+    return SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+}
+
+PadState ReadPad(Pad& pad) {
     PadState state;
     for (int button = 0; button < PadState::ButtonCount; ++button) {
-        state.buttons[button] = SDL_GameControllerGetButton(pad, kButtons[button]) != 0;
+        state.buttons[button] =
+            pad.pressed[button] || SDL_GameControllerGetButton(pad.controller, kButtons[button]) != 0;
+        pad.pressed[button] = false;
     }
-    state.leftX = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTX);
-    state.leftY = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTY);
-    state.leftTrigger = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_TRIGGERLEFT);
-    state.rightTrigger = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_TRIGGERRIGHT);
+    state.leftX = SDL_GameControllerGetAxis(pad.controller, SDL_CONTROLLER_AXIS_LEFTX);
+    state.leftY = SDL_GameControllerGetAxis(pad.controller, SDL_CONTROLLER_AXIS_LEFTY);
+    state.leftTrigger = SDL_GameControllerGetAxis(pad.controller, SDL_CONTROLLER_AXIS_TRIGGERLEFT);
+    state.rightTrigger = SDL_GameControllerGetAxis(pad.controller, SDL_CONTROLLER_AXIS_TRIGGERRIGHT);
     return state;
 }
 
@@ -49,7 +61,7 @@ bool GameControllers::Init() {
     }
     // Without controller support the keyboard still plays, so a failure is only reported.
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-        SDL_Log("Yorun: game controllers are unavailable: %s", SDL_GetError());
+        PrintError("game controllers are unavailable: %s", SDL_GetError());
         return false;
     }
     return true;
@@ -61,62 +73,62 @@ void GameControllers::Attach(int deviceIndex) {
     }
     // A pad already open announces itself again when the subsystem starts; one slot per pad.
     const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(deviceIndex);
-    for (SDL_GameController* pad : pads) {
-        if (pad != nullptr && SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad)) == id) {
+    for (const Pad& pad : pads) {
+        if (pad.controller != nullptr && InstanceOf(pad.controller) == id) {
             return;
         }
     }
-    for (SDL_GameController*& slot : pads) {
-        if (slot == nullptr) {
-            slot = SDL_GameControllerOpen(deviceIndex);
+    for (Pad& pad : pads) {
+        if (pad.controller == nullptr) {
+            pad = Pad{};
+            pad.controller = SDL_GameControllerOpen(deviceIndex);
             return;
         }
     }
 }
 
 void GameControllers::Detach(std::int32_t instanceId) {
-    for (SDL_GameController*& pad : pads) {
-        if (pad != nullptr && SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad)) == instanceId) {
-            SDL_GameControllerClose(pad);
-            pad = nullptr;
+    for (Pad& pad : pads) {
+        if (pad.controller != nullptr && InstanceOf(pad.controller) == instanceId) {
+            SDL_GameControllerClose(pad.controller);
+            pad = Pad{};
         }
     }
 }
 
-void GameControllers::LatchButton(int button) {
-    for (int padButton = 0; padButton < PadState::ButtonCount; ++padButton) {
-        if (kButtons[padButton] == button) {
-            const std::uint8_t code = KeyOfButton(static_cast<PadState::Button>(padButton));
-            if (code != 0) {
-                LatchKey(code);
+PadState::Button GameControllers::NotePress(std::int32_t instanceId, int sdlButton) {
+    for (int button = 0; button < PadState::ButtonCount; ++button) {
+        if (kButtons[button] != sdlButton) {
+            continue;
+        }
+        for (Pad& pad : pads) {
+            if (pad.controller != nullptr && InstanceOf(pad.controller) == instanceId) {
+                pad.pressed[button] = true;
             }
         }
+        return static_cast<PadState::Button>(button);
     }
+    return PadState::ButtonCount;
 }
 
-void GameControllers::AddKeys(std::uint8_t (&keys)[256]) {
-    for (SDL_GameController* pad : pads) {
-        if (pad != nullptr && SDL_GameControllerGetAttached(pad) == SDL_TRUE) {
-            AddControllerKeys(ReadPad(pad), keys);
+int GameControllers::Read(PadState* states, int capacity) {
+    int count = 0;
+    for (Pad& pad : pads) {
+        if (count < capacity && pad.controller != nullptr &&
+            SDL_GameControllerGetAttached(pad.controller) == SDL_TRUE) {
+            states[count++] = ReadPad(pad);
         }
     }
+    return count;
 }
 
 void GameControllers::CloseAll() {
-    for (SDL_GameController*& pad : pads) {
-        if (pad != nullptr) {
-            SDL_GameControllerClose(pad);
-            pad = nullptr;
+    for (Pad& pad : pads) {
+        if (pad.controller != nullptr) {
+            SDL_GameControllerClose(pad.controller);
         }
+        pad = Pad{};
     }
-}
-
-int GameControllers::Count() {
-    int count = 0;
-    for (const SDL_GameController* pad : pads) {
-        count += pad != nullptr ? 1 : 0;
-    }
-    return count;
 }
 
 }  // namespace platform

@@ -2,10 +2,12 @@
 
 #include <cstdint>
 
+#include "platform/PadState.h"
+
 namespace platform {
 
-// The game controllers plugged in, opened as they arrive and closed as they leave. Pads reach the game as
-// keys (see ControllerKeys.h); the raw joystick path of the input object is separate and unchanged.
+// The game controllers plugged in, opened as they arrive and closed as they leave, and read as pads in the
+// standard layout. The raw joystick path of the controller source is separate and unchanged.
 class GameControllers {
 public:
     // Starts SDL's game-controller support; the pads already plugged in then announce themselves as arrivals.
@@ -13,13 +15,12 @@ public:
     // A device arrived (by device index) or left (by instance id).
     static void Attach(int deviceIndex);
     static void Detach(std::int32_t instanceId);
-    // A button went down (by SDL's button number): its key counts as pressed at the next keyboard read,
-    // however short the press.
-    static void LatchButton(int button);
-    // Presses the keys that the open pads hold into keys.
-    static void AddKeys(std::uint8_t (&keys)[256]);
+    // A pad's button went down (by instance id and SDL button). Returns the button in the standard layout,
+    // or ButtonCount for a button outside it. The button reads as down at the pad's next read.
+    static PadState::Button NotePress(std::int32_t instanceId, int sdlButton);
+    // The open pads' states, at most capacity of them; returns how many.
+    static int Read(PadState* pads, int capacity);
     static void CloseAll();
-    static int Count();
 };
 
 }  // namespace platform

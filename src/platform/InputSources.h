@@ -2,11 +2,10 @@
 
 #include <cstdint>
 
+#include "platform/PadState.h"
 #include "platform/Types.h"
 
 namespace platform {
-
-class Window;
 
 // The mouse as read once per frame: motion and wheel since the last read, and eight buttons (bit 7 down).
 struct MouseState {
@@ -34,10 +33,15 @@ struct ControllerState {
 };
 static_assert(sizeof(ControllerState) == 272);
 
+// Each input device is reached through one of the interfaces below. The SDL one is the default; a test
+// installs its own with the Set function, and null puts the SDL one back.
+
 // The keyboard: once per frame, the down state of every key under its DirectInput key code.
 class KeyboardSource {
 public:
     virtual ~KeyboardSource() = default;
+    // Makes the keyboard ready; false when the platform cannot give one (the window system is not running).
+    virtual bool Open() = 0;
     // Fills keys (bit 7 set = down); false when the state cannot be read this frame.
     virtual bool Read(std::uint8_t (&keys)[256]) = 0;
 };
@@ -45,34 +49,27 @@ public:
 class MouseSource {
 public:
     virtual ~MouseSource() = default;
+    virtual bool Open() = 0;
     virtual bool Read(MouseState& state) = 0;
 };
 
-// Up to the given number of attached controllers.
+// The attached controllers, read two ways: as raw devices by slot, and as pads in the standard layout.
 class ControllerSource {
 public:
     virtual ~ControllerSource() = default;
     // Opens the attached controllers, at most limit of them; returns how many slots were filled.
     virtual int Open(int limit) = 0;
     virtual bool Read(int slot, ControllerState& state) = 0;
+    // Fills pads with the plugged-in pads' states, at most capacity of them; returns how many.
+    virtual int ReadPads(PadState* pads, int capacity) = 0;
     virtual void Close() = 0;
 };
 
-// The input system: the platform's keyboard, mouse and controllers. Null sources mean the platform cannot
-// give that device; a test installs a scripted keyboard in place of the real one.
-struct InputSystem {
-    KeyboardSource* keyboard = nullptr;
-    MouseSource* mouse = nullptr;
-    ControllerSource* controllers = nullptr;
-};
-
-// The platform's input system, or an empty one when the window system is not running.
-InputSystem GetInputSystem();
-// Replace the keyboard and the controllers the input system hands out (null restores the real ones).
+KeyboardSource& GetKeyboardSource();
 void SetKeyboardSource(KeyboardSource* keyboard);
+MouseSource& GetMouseSource();
+void SetMouseSource(MouseSource* mouse);
+ControllerSource& GetControllerSource();
 void SetControllerSource(ControllerSource* controllers);
-
-// The wheel motion the message queue has seen since the last mouse read.
-void AddMouseWheel(std::int32_t delta);
 
 }  // namespace platform

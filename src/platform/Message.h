@@ -19,13 +19,20 @@ constexpr std::uint32_t WM_ACTIVATE = 0x0006;
 constexpr std::uint32_t WM_PAINT = 0x000F;
 constexpr std::uint32_t WM_QUIT = 0x0012;
 constexpr std::uint32_t WM_KEYDOWN = 0x0100;
+constexpr std::uint32_t WM_SYSKEYDOWN = 0x0104;
 constexpr std::uint32_t WM_CHAR = 0x0102;
 constexpr std::uint32_t WM_IME_STARTCOMPOSITION = 0x010D;
 constexpr std::uint32_t WM_IME_ENDCOMPOSITION = 0x010E;
 constexpr std::uint32_t WM_IME_COMPOSITION = 0x010F;
 constexpr std::uint32_t WM_COMMAND = 0x0111;
-constexpr std::uint32_t WM_IME_SETCONTEXT = 0x0281;
-constexpr std::uint32_t WM_IME_NOTIFY = 0x0282;
+// Messages of the program's own begin at WM_APP.
+constexpr std::uint32_t WM_APP = 0x8000;
+// A game pad's button went down: wParam is the button (PadState::Button).
+constexpr std::uint32_t WM_PADBUTTONDOWN = WM_APP + 1;
+
+// WM_KEYDOWN and WM_SYSKEYDOWN (a key pressed with Alt held): wParam is the key's DirectInput key code, and
+// this bit of lParam says the key was already down (an auto-repeat).
+constexpr std::intptr_t kKeyWasDown = std::intptr_t{1} << 30;
 
 // WM_ACTIVATE's low word of wParam.
 constexpr std::uintptr_t WA_INACTIVE = 0;

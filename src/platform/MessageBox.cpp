@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <utility>
 
 #include "platform/MessageBoxWatch.h"
 #include "platform/TerminationSignals.h"
@@ -13,7 +12,6 @@
 namespace platform {
 
 namespace {
-MessageBoxHandler installedHandler;
 
 // The text on one line of standard error per line of text: a box shows a trailing line feed as nothing,
 // standard error would show it as an empty line.
@@ -26,32 +24,37 @@ void WriteToStandardError(const char* caption, const char* text) {
     std::fflush(stderr);
 }
 
-}  // namespace
-
-void SetMessageBoxHandler(MessageBoxHandler handler) {
-    installedHandler = std::move(handler);
-}
-
-int ShowInformationBox(Window* owner, const char* caption, const char* text) {
-    if (caption == nullptr) {
-        caption = "";
-    }
-    if (text == nullptr) {
-        text = "";
-    }
-    if (installedHandler) {
-        return installedHandler(caption, text);
-    }
-    WriteToStandardError(caption, text);
-    // Once the program has been asked to end, standard error alone carries the rest of the messages.
-    if (TerminationSignals::Requested()) {
+class SdlMessageBoxes final : public MessageBoxes {
+public:
+    int Show(Window* owner, const char* caption, const char* text) override {
+        WriteToStandardError(caption, text);
+        // Once the program has been asked to end, standard error alone carries the rest of the messages.
+        if (TerminationSignals::Requested()) {
+            return IDOK;
+        }
+        // Without a display SDL refuses at once; standard error has already carried the text.
+        SDL_Window* sdlWindow = owner != nullptr ? owner->GetSdlWindow() : nullptr;
+        const MessageBoxWatch watch(sdlWindow, caption);
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption, text, sdlWindow);
         return IDOK;
     }
-    // Without a display SDL refuses at once; standard error has already carried the text.
-    SDL_Window* sdlWindow = owner != nullptr ? owner->GetSdlWindow() : nullptr;
-    const MessageBoxWatch watch(sdlWindow, caption);
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption, text, sdlWindow);
-    return IDOK;
+};
+
+SdlMessageBoxes sdlBoxes;
+MessageBoxes* currentBoxes = &sdlBoxes;
+
+}  // namespace
+
+int ShowInformationBox(Window* owner, const char* caption, const char* text) {
+    return GetMessageBoxes().Show(owner, caption != nullptr ? caption : "", text != nullptr ? text : "");
+}
+
+MessageBoxes& GetMessageBoxes() {
+    return *currentBoxes;
+}
+
+void SetMessageBoxes(MessageBoxes* boxes) {
+    currentBoxes = boxes != nullptr ? boxes : &sdlBoxes;
 }
 
 }  // namespace platform

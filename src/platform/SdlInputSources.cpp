@@ -7,7 +7,7 @@
 #include "platform/GameControllers.h"
 #include "platform/InputSources.h"
 #include "platform/KeyCodes.h"
-#include "platform/KeyLatch.h"
+#include "platform/SdlInputEvents.h"
 
 namespace platform {
 
@@ -21,7 +21,7 @@ struct KeyMapping {
 // Every key of a standard 105-key keyboard, by SDL scancode, with its DirectInput key code.
 constexpr KeyMapping kKeyMappings[] = {
     {SDL_SCANCODE_ESCAPE, DIK_ESCAPE},
-    {SDL_SCANCODE_1, 0x02},
+    {SDL_SCANCODE_1, DIK_1},
     {SDL_SCANCODE_2, 0x03},
     {SDL_SCANCODE_3, 0x04},
     {SDL_SCANCODE_4, 0x05},
@@ -79,7 +79,7 @@ constexpr KeyMapping kKeyMappings[] = {
     {SDL_SCANCODE_LALT, DIK_LMENU},
     {SDL_SCANCODE_SPACE, DIK_SPACE},
     {SDL_SCANCODE_CAPSLOCK, DIK_CAPITAL},
-    {SDL_SCANCODE_F1, 0x3B},
+    {SDL_SCANCODE_F1, DIK_F1},
     {SDL_SCANCODE_F2, 0x3C},
     {SDL_SCANCODE_F3, 0x3D},
     {SDL_SCANCODE_F4, 0x3E},
@@ -128,10 +128,13 @@ constexpr KeyMapping kKeyMappings[] = {
     {SDL_SCANCODE_APPLICATION, DIK_APPS},
 };
 
-std::uint8_t latchedKeys[256] = {};
+// Keys pressed since the keyboard was last read.
+std::uint8_t pressedKeys[256] = {};
 
 class SdlKeyboard final : public KeyboardSource {
 public:
+    bool Open() override { return SDL_WasInit(SDL_INIT_VIDEO) != 0; }
+
     bool Read(std::uint8_t (&keys)[256]) override {
         if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
             return false;
@@ -146,40 +149,19 @@ public:
         }
         // A key tapped since the last read counts as down in this one; a key still held is down anyway.
         for (int code = 0; code < 256; ++code) {
-            keys[code] |= latchedKeys[code];
+            keys[code] |= pressedKeys[code];
         }
-        std::memset(latchedKeys, 0, sizeof(latchedKeys));
-        MaskFullscreenChord(keys);
-        GameControllers::AddKeys(keys);
+        std::memset(pressedKeys, 0, sizeof(pressedKeys));
         return true;
     }
-
-    // The Enter of Alt+Enter switches full screen and must not also confirm a menu: it stays hidden from
-    // the moment the chord is seen (its key event, or both keys down in one read) until it is let go, even
-    // if Alt is let go first.
-    void HideChordEnter() { chordEnter = true; }
-
-private:
-    void MaskFullscreenChord(std::uint8_t (&keys)[256]) {
-        const bool enter = (keys[DIK_RETURN] & 0x80) != 0;
-        const bool alt = ((keys[DIK_LMENU] | keys[DIK_RMENU]) & 0x80) != 0;
-        if (!enter) {
-            chordEnter = false;
-        } else if (alt) {
-            chordEnter = true;
-        }
-        if (chordEnter) {
-            keys[DIK_RETURN] = 0;
-        }
-    }
-
-    bool chordEnter = false;
 };
 
 std::int32_t pendingWheel = 0;
 
 class SdlMouse final : public MouseSource {
 public:
+    bool Open() override { return SDL_WasInit(SDL_INIT_VIDEO) != 0; }
+
     bool Read(MouseState& state) override {
         if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
             return false;
@@ -246,6 +228,8 @@ public:
         return true;
     }
 
+    int ReadPads(PadState* pads, int capacity) override { return GameControllers::Read(pads, capacity); }
+
     void Close() override {
         for (SDL_Joystick*& joystick : joysticks) {
             if (joystick != nullptr) {
@@ -265,53 +249,53 @@ private:
 SdlKeyboard sdlKeyboard;
 SdlMouse sdlMouse;
 SdlControllers sdlControllers;
-KeyboardSource* keyboardOverride = nullptr;
-ControllerSource* controllerOverride = nullptr;
+KeyboardSource* currentKeyboard = &sdlKeyboard;
+MouseSource* currentMouse = &sdlMouse;
+ControllerSource* currentControllers = &sdlControllers;
 
 }  // namespace
 
-InputSystem GetInputSystem() {
-    InputSystem system;
-    if (keyboardOverride != nullptr) {
-        system.keyboard = keyboardOverride;
-        system.mouse = SDL_WasInit(SDL_INIT_VIDEO) != 0 ? &sdlMouse : nullptr;
-        system.controllers = controllerOverride != nullptr ? controllerOverride : &sdlControllers;
-        return system;
-    }
-    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
-        return system;
-    }
-    system.keyboard = &sdlKeyboard;
-    system.mouse = &sdlMouse;
-    system.controllers = controllerOverride != nullptr ? controllerOverride : &sdlControllers;
-    return system;
+KeyboardSource& GetKeyboardSource() {
+    return *currentKeyboard;
 }
 
 void SetKeyboardSource(KeyboardSource* keyboard) {
-    keyboardOverride = keyboard;
+    currentKeyboard = keyboard != nullptr ? keyboard : &sdlKeyboard;
+}
+
+MouseSource& GetMouseSource() {
+    return *currentMouse;
+}
+
+void SetMouseSource(MouseSource* mouse) {
+    currentMouse = mouse != nullptr ? mouse : &sdlMouse;
+}
+
+ControllerSource& GetControllerSource() {
+    return *currentControllers;
 }
 
 void SetControllerSource(ControllerSource* controllers) {
-    controllerOverride = controllers;
+    currentControllers = controllers != nullptr ? controllers : &sdlControllers;
 }
 
-void LatchScancode(int scancode) {
-    for (const KeyMapping& mapping : kKeyMappings) {
-        if (mapping.scancode == scancode) {
-            LatchKey(mapping.code);
-        }
+void NoteKeyPress(int scancode) {
+    const std::uint8_t code = KeyCodeOf(scancode);
+    if (code != 0) {
+        pressedKeys[code] = 0x80;
     }
 }
 
-void LatchKey(std::uint8_t code) {
-    latchedKeys[code] = 0x80;
+std::uint8_t KeyCodeOf(int scancode) {
+    for (const KeyMapping& mapping : kKeyMappings) {
+        if (mapping.scancode == scancode) {
+            return mapping.code;
+        }
+    }
+    return 0;
 }
 
-void HideChordEnter() {
-    sdlKeyboard.HideChordEnter();
-}
-
-void AddMouseWheel(std::int32_t delta) {
+void NoteMouseWheel(std::int32_t delta) {
     pendingWheel += delta;
 }
 

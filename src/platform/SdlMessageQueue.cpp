@@ -5,9 +5,8 @@
 #include <cstdio>
 
 #include "platform/GameControllers.h"
-#include "platform/InputSources.h"
-#include "platform/KeyLatch.h"
-#include "platform/Window.h"
+#include "platform/PadState.h"
+#include "platform/SdlInputEvents.h"
 
 namespace platform {
 
@@ -38,13 +37,6 @@ void SdlMessageQueue::Post(const Message& message) {
     posted.Put(message);
 }
 
-void SdlMessageQueue::ToggleFullscreen(std::uint32_t windowId) {
-    Window* window = Window::FromId(windowId);
-    if (window != nullptr && !window->SetFullscreen(!window->IsFullscreen())) {
-        std::fprintf(stderr, "Yorun: cannot switch full screen: %s\n", SDL_GetError());
-    }
-}
-
 void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
     message = Message{};
     switch (event.type) {
@@ -72,27 +64,19 @@ void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
             }
             break;
         case SDL_KEYDOWN:
-            // Alt+Enter is the desktop's full-screen switch, taken here at any time; the keyboard source
-            // keeps the chord's Enter from the game. The event decides, not the keys' state at the next
-            // read: a program that sends the chord may let Alt go before Enter.
-            if (event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0) {
-                HideChordEnter();
-                if (event.key.repeat == 0) {
-                    ToggleFullscreen(event.key.windowID);
-                }
-                break;
-            }
             if (event.key.repeat == 0) {
-                LatchScancode(event.key.keysym.scancode);
+                NoteKeyPress(event.key.keysym.scancode);
             }
-            // Escape arrives as its character, auto-repeats included; other keys are read by the input
-            // object from the keyboard state, not from messages.
+            // Escape arrives as its character, auto-repeats included, with or without Alt. Other keys are
+            // read by the input object from the keyboard state; their messages are for the window
+            // procedure's shortcuts (Alt+Enter arrives as a system key).
             if (event.key.keysym.sym == SDLK_ESCAPE) {
                 message.id = WM_CHAR;
                 message.wParam = 27;
             } else {
-                message.id = WM_KEYDOWN;
-                message.wParam = static_cast<std::uintptr_t>(event.key.keysym.scancode);
+                message.id = (event.key.keysym.mod & KMOD_ALT) != 0 ? WM_SYSKEYDOWN : WM_KEYDOWN;
+                message.wParam = KeyCodeOf(event.key.keysym.scancode);
+                message.lParam = event.key.repeat != 0 ? kKeyWasDown : 0;
             }
             break;
         case SDL_TEXTEDITING:
@@ -135,17 +119,17 @@ void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
         case SDL_CONTROLLERDEVICEREMOVED:
             GameControllers::Detach(event.cdevice.which);
             break;
-        case SDL_CONTROLLERBUTTONDOWN:
-            // Back leaves the game the way Escape does, by the quit message; it is no key of the game's.
-            if (event.cbutton.button == SDL_CONTROLLER_BUTTON_BACK) {
-                PostQuit(0);
-            } else {
-                GameControllers::LatchButton(event.cbutton.button);
+        case SDL_CONTROLLERBUTTONDOWN: {
+            const PadState::Button button = GameControllers::NotePress(event.cbutton.which, event.cbutton.button);
+            if (button != PadState::ButtonCount) {
+                message.id = WM_PADBUTTONDOWN;
+                message.wParam = static_cast<std::uintptr_t>(button);
             }
             break;
+        }
         case SDL_MOUSEWHEEL:
             // The mouse reads the wheel once per frame; the queue collects it in between.
-            AddMouseWheel(event.wheel.y * 120);
+            NoteMouseWheel(event.wheel.y * 120);
             break;
         default:
             break;

@@ -22,8 +22,6 @@ public:
     void Translate(const SDL_Event& event, Message& message);
 
 private:
-    void ToggleFullscreen(std::uint32_t windowId);
-
     PostedMessages posted;
     PostedMessages pending;
     bool composing = false;

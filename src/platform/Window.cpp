@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/ErrorOutput.h"
 #include "platform/GameControllers.h"
 #include "platform/TerminationSignals.h"
 #include "platform/X11Desktop.h"
@@ -14,10 +15,8 @@
 namespace platform {
 
 namespace {
-int videoState = 0;  // 0 not tried, 1 running, -1 failed
-}
 
-namespace {
+int videoState = 0;  // 0 not tried, 1 running, -1 failed
 
 // With no display SDL falls back to drivers that show nothing; the game would then run unseen. Those are
 // taken only when asked for by name (as the tests do).
@@ -40,28 +39,23 @@ void ReportNoDisplay() {
     const char* x11 = Named("DISPLAY");
     const char* wayland = Named("WAYLAND_DISPLAY");
     if (x11 == nullptr && wayland == nullptr) {
-        std::fprintf(stderr,
-                     "Yorun: cannot open the display: none is set (DISPLAY and WAYLAND_DISPLAY are empty).\n"
-                     "Run it from a desktop session, or under a virtual X server: xvfb-run -a yorun\n");
-        return;
+        PrintError("cannot open the display: none is set (DISPLAY and WAYLAND_DISPLAY are empty).");
+    } else if (wayland == nullptr) {
+        PrintError("cannot open the display: nothing answers at DISPLAY=%.64s.", x11);
+    } else if (x11 == nullptr) {
+        PrintError("cannot open the display: nothing answers at WAYLAND_DISPLAY=%.64s.", wayland);
+    } else {
+        PrintError("cannot open the display: nothing answers at DISPLAY=%.64s or WAYLAND_DISPLAY=%.64s.", x11,
+                   wayland);
     }
-    std::fprintf(stderr, "Yorun: cannot open the display: nothing answers at");
-    if (x11 != nullptr) {
-        std::fprintf(stderr, " DISPLAY=%.64s", x11);
-    }
-    if (wayland != nullptr) {
-        std::fprintf(stderr, "%s WAYLAND_DISPLAY=%.64s", x11 != nullptr ? " or" : "", wayland);
-    }
-    std::fprintf(stderr, ".\nCheck that the display server is running and that this user may use it.\n");
 }
 
-}  // namespace
-
-bool InitVideo() {
+// Starts video once; later calls report the first result.
+bool StartVideo() {
     if (videoState == 0) {
         if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
             videoState = -1;
-            std::fprintf(stderr, "Yorun: cannot open the display: %s\n", SDL_GetError());
+            PrintError("cannot open the display: %s", SDL_GetError());
         } else if (ShowsNothing(SDL_GetCurrentVideoDriver())) {
             videoState = -1;
             SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
@@ -72,6 +66,13 @@ bool InitVideo() {
         }
     }
     return videoState == 1;
+}
+
+}  // namespace
+
+bool InitVideo(const char* programName) {
+    SetProgramName(programName);
+    return StartVideo();
 }
 
 void ShutdownVideo() {
@@ -105,14 +106,14 @@ void GetSdlVersion(int& major, int& minor, int& patch) {
 }
 
 Window* Window::Create(const char* title, int x, int y, int clientWidth, int clientHeight) {
-    if (!InitVideo()) {
+    if (!StartVideo()) {
         return nullptr;
     }
     SDL_Window* window =
         SDL_CreateWindow(title != nullptr ? title : "", x, y, clientWidth, clientHeight,
                          SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (window == nullptr) {
-        std::fprintf(stderr, "Yorun: cannot create the window: %s\n", SDL_GetError());
+        PrintError("cannot create the window: %s", SDL_GetError());
         return nullptr;
     }
     // Pads plugged in before the window existed arrive as events once the subsystem starts.
@@ -149,6 +150,7 @@ bool Window::SetFullscreen(bool fullscreen) {
         SDL_GetWindowSize(window, &windowedWidth, &windowedHeight);
     }
     if (SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        PrintError("cannot switch full screen: %s", SDL_GetError());
         return false;
     }
     // Full screen is a request to the window manager. With none, nobody grants it: the window would keep

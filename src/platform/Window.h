@@ -9,8 +9,9 @@ struct SDL_Window;
 namespace platform {
 
 // Starts SDL's video subsystem (once; later calls report the first result). False with the reason on
-// standard error when there is no display to talk to.
-bool InitVideo();
+// standard error when there is no display to talk to. The program's name leads every message the layer
+// writes there.
+bool InitVideo(const char* programName);
 // Shuts SDL down; every window, device and texture must be gone or detached by then.
 void ShutdownVideo();
 // The desktop's rectangle; all zero when video is not running.
@@ -34,6 +35,7 @@ public:
     void Show();
     // Desktop full screen keeps the desktop's mode; the renderer's logical size keeps the picture's shape.
     // Leaving it gives the window back the size (and, with no window manager, the place) it had before.
+    // A failure is reported on standard error.
     bool SetFullscreen(bool fullscreen);
     bool IsFullscreen() const;
     void GetClientSize(int& width, int& height) const;

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/CopyText.h"
-#include "app/Graphics.h"
-#include "platform/LoadTimer.h"
+#include "base/CopyText.h"
+#include "base/DeviceHandles.h"
+#include "platform/Statistics.h"
 #include "platform/Texture.h"
 #include "platform/TextureLoader.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/Application.h"
 #include "app/Diagnostics.h"
-#include "platform/LoadTimer.h"
+#include "platform/Statistics.h"
 #include "sound/OggDecoder.h"
 #include "sound/OggVorbisMemory.h"
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/CopyText.h"
-#include "app/Diagnostics.h"
+#include "base/CopyText.h"
+#include "base/ErrorReport.h"
 #include "platform/Files.h"
 #include "platform/Texture.h"
 #include "resources/TextureList.h"

@@ -37,7 +37,7 @@ int main(int argumentCount, char** arguments) {
         return 2;
     }
     releaseFile = arguments[1];
-    platform::InitVideo();
+    platform::InitVideo("Yorun");
     const Corvane::ProgramInstance instance{argumentCount, arguments};
     auto* application = new Corvane::CApplication();
     application->callbacks = Corvane::GameCallbacks{&SlowInitialize, &Nothing, &GreyField, &Nothing};

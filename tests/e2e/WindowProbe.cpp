@@ -50,7 +50,7 @@ void GreyField() {
 }  // namespace
 
 int main(int argumentCount, char** arguments) {
-    platform::InitVideo();
+    platform::InitVideo("Yorun");
     const Corvane::ProgramInstance instance{argumentCount, arguments};
     auto* application = new Corvane::CApplication();
     application->callbacks = Corvane::GameCallbacks{&Ready, &Nothing, &GreyField, &Nothing};

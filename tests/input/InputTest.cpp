@@ -24,7 +24,7 @@ namespace {
 class Input : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(InitVideo());
+        ASSERT_TRUE(InitVideo("Yorun"));
         application.active = true;
         ASSERT_TRUE(Succeeded(input.Create()));
     }
@@ -32,7 +32,7 @@ protected:
     // One frame of the loop: time passes, then the input is read.
     void Frame(double seconds = 1.0 / 61.0) {
         clock.Advance(seconds);
-        input.Refresh();
+        input.Refresh(application.active);
     }
 
     void Activate(bool on) {
@@ -76,16 +76,16 @@ TEST_F(Input, AHeldKeyRepeatsOnlyOnceMoreThanTwoHundredMillisecondsHavePassed) {
     const std::uint32_t first = clock.milliseconds;
     // Exactly 200 ms after the trigger is not enough: the interval must be exceeded.
     clock.milliseconds = first + 200;
-    input.Refresh();
+    input.Refresh(application.active);
     EXPECT_FALSE(input.IsKeyTriggered(DIK_DOWN));
     clock.milliseconds = first + 201;
-    input.Refresh();
+    input.Refresh(application.active);
     EXPECT_TRUE(input.IsKeyTriggered(DIK_DOWN));
     clock.milliseconds = first + 250;
-    input.Refresh();
+    input.Refresh(application.active);
     EXPECT_FALSE(input.IsKeyTriggered(DIK_DOWN));
     clock.milliseconds = first + 402;
-    input.Refresh();
+    input.Refresh(application.active);
     EXPECT_TRUE(input.IsKeyTriggered(DIK_DOWN));
 }
 
@@ -103,16 +103,16 @@ TEST_F(Input, HoldingAKeyAtSixtyOneFramesASecondRepeatsEveryThirteenFrames) {
 TEST_F(Input, TheRepeatIntervalHoldsAcrossTheWrapOfTheMillisecondTick) {
     clock.milliseconds = 0xFFFFFFF0u;
     keyboard.Press(DIK_DOWN);
-    input.Refresh();
+    input.Refresh(application.active);
     ASSERT_TRUE(input.IsKeyTriggered(DIK_DOWN));
     clock.milliseconds = 0xFFFFFFF5u;
-    input.Refresh();
+    input.Refresh(application.active);
     EXPECT_FALSE(input.IsKeyTriggered(DIK_DOWN));
     clock.milliseconds = 0xFFFFFFF0u + 200u;  // wrapped: 184
-    input.Refresh();
+    input.Refresh(application.active);
     EXPECT_FALSE(input.IsKeyTriggered(DIK_DOWN));
     clock.milliseconds = 0xFFFFFFF0u + 201u;
-    input.Refresh();
+    input.Refresh(application.active);
     EXPECT_TRUE(input.IsKeyTriggered(DIK_DOWN));
 }
 
@@ -193,6 +193,7 @@ public:
         state = states[slot];
         return true;
     }
+    int ReadPads(PadState*, int) override { return 0; }
     void Close() override { closed = true; }
 
     ControllerState states[2];
@@ -203,7 +204,7 @@ public:
 }  // namespace
 
 TEST(InputControllers, DirectionsTriggerOnlyPastHalfTheAxisAndButtonsFollowTheSameRule) {
-    ASSERT_TRUE(InitVideo());
+    ASSERT_TRUE(InitVideo("Yorun"));
     TestClock clock(0, 0, 1000);
     ScriptedKeyboard keyboard;
     ScriptedControllers controllers;
@@ -217,7 +218,7 @@ TEST(InputControllers, DirectionsTriggerOnlyPastHalfTheAxisAndButtonsFollowTheSa
         controllers.states[1].y = 501;
         controllers.states[1].buttons[3] = 0x80;
         clock.Advance(0.016);
-        input.Refresh();
+        input.Refresh(application.active);
         EXPECT_EQ(input.controllerButtons[1][0], 0);  // left: -500 is not past the threshold
         EXPECT_EQ(input.controllerTriggered[1][0], 0);
         EXPECT_EQ(input.controllerButtons[1][3], 0x80);  // down
@@ -226,12 +227,12 @@ TEST(InputControllers, DirectionsTriggerOnlyPastHalfTheAxisAndButtonsFollowTheSa
         EXPECT_EQ(input.controllerTriggered[0][4 + 3], 0);
         controllers.states[1].x = -1000;
         clock.Advance(0.016);
-        input.Refresh();
+        input.Refresh(application.active);
         EXPECT_EQ(input.controllerTriggered[1][0], 1);
         EXPECT_EQ(input.controllerTriggered[1][3], 0);  // held, not yet repeated
         EXPECT_EQ(input.prevControllerButtons[1][4 + 3], 0x80);
         clock.Advance(0.2);
-        input.Refresh();
+        input.Refresh(application.active);
         EXPECT_EQ(input.controllerTriggered[1][3], 1);
     }
     EXPECT_TRUE(controllers.closed);

@@ -17,10 +17,13 @@ namespace {
 class KeyTap : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(InitVideo());
+        ASSERT_TRUE(InitVideo("Yorun"));
         application.active = true;
         ASSERT_TRUE(Succeeded(input.Create()));
+        Corvane::g_pInput = &input;
     }
+
+    void TearDown() override { Corvane::g_pInput = nullptr; }
 
     void Push(SDL_EventType type, SDL_Scancode scancode) {
         SDL_Event event{};
@@ -30,19 +33,14 @@ protected:
         ASSERT_EQ(SDL_PushEvent(&event), 1);
     }
 
-    void PushButton(SDL_EventType type, SDL_GameControllerButton button) {
-        SDL_Event event{};
-        event.type = type;
-        event.cbutton.button = static_cast<Uint8>(button);
-        ASSERT_EQ(SDL_PushEvent(&event), 1);
-    }
-
-    // A turn of the loop: the queue is worked off, then the frame reads the input.
+    // The turns of the loop: the queue is worked off through the window procedure, then the frame reads
+    // the input.
     void Frame() {
         Message message;
         while (GetMessageQueue().Peek(message)) {
+            Corvane::MainWindowProc(nullptr, message);
         }
-        input.Refresh();
+        input.Refresh(application.active);
     }
 
     Corvane::CApplication application;
@@ -63,14 +61,33 @@ TEST_F(KeyTap, AKeyTappedBetweenTwoFramesIsHeldAndTriggeredForExactlyOneFrame) {
     EXPECT_FALSE(input.IsKeyTriggered(DIK_RETURN));
 }
 
-TEST_F(KeyTap, AControllerButtonTappedBetweenTwoFramesPressesItsKeyForOneFrame) {
+TEST_F(KeyTap, APadButtonTappedBetweenTwoFramesPressesItsKeyForOneFrame) {
+    // A virtual pad in the standard layout, plugged in as a real one would be.
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0);
+    SDL_VirtualJoystickDesc description{};
+    description.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    description.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    description.naxes = SDL_CONTROLLER_AXIS_MAX;
+    description.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    const int index = SDL_JoystickAttachVirtualEx(&description);
+    ASSERT_GE(index, 0) << SDL_GetError();
+    ASSERT_TRUE(SDL_IsGameController(index));
+    SDL_Joystick* joystick = SDL_JoystickOpen(index);
+    ASSERT_NE(joystick, nullptr);
     Frame();
-    PushButton(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_B);
-    PushButton(SDL_CONTROLLERBUTTONUP, SDL_CONTROLLER_BUTTON_B);
+
+    SDL_JoystickSetVirtualButton(joystick, SDL_CONTROLLER_BUTTON_B, 1);
+    SDL_JoystickUpdate();
+    SDL_JoystickSetVirtualButton(joystick, SDL_CONTROLLER_BUTTON_B, 0);
+    SDL_JoystickUpdate();
     Frame();
+    EXPECT_TRUE(input.IsKeyDown(DIK_Z));
     EXPECT_TRUE(input.IsKeyTriggered(DIK_Z));
     Frame();
     EXPECT_FALSE(input.IsKeyDown(DIK_Z));
+
+    SDL_JoystickClose(joystick);
+    SDL_JoystickDetachVirtual(index);
 }
 
 TEST_F(KeyTap, TheEnterOfAltEnterIsNotLatched) {

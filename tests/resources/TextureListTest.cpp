@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/Graphics.h"
-#include "platform/LoadTimer.h"
+#include "platform/Statistics.h"
 #include "platform/Texture.h"
 #include "support/ImageFiles.h"
 #include "support/SoftwareGraphics.h"
@@ -273,11 +273,11 @@ TEST(ColourKey, ChannelsAreClampedAndRounded) {
 }
 
 TEST_F(TextureList, EveryFileReadCountsTowardsTheLoadingTotalsButASharedNameDoesNot) {
-    const platform::LoadTotals before = platform::LoadTimer::Totals();
+    const platform::Statistics before = platform::GetStatistics();
     list.Load(directory.Path().c_str(), "Picture.bmp", 1.0f, 0.0f, 1.0f, 1.0f);
     list.Load(directory.Path().c_str(), "PICTURE.BMP", 1.0f, 0.0f, 1.0f, 1.0f);
     list.Load(directory.Path().c_str(), "missing.bmp", 1.0f, 0.0f, 1.0f, 1.0f);
-    const platform::LoadTotals after = platform::LoadTimer::Totals();
+    const platform::Statistics after = platform::GetStatistics();
     // The failed read took time too; the second name found the texture already loaded.
     EXPECT_EQ(after.images - before.images, 2);
     EXPECT_GT(after.imageSeconds, before.imageSeconds);

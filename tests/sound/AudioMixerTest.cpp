@@ -10,6 +10,7 @@
 #include "PulledOutput.h"
 #include "platform/AudioBuffer.h"
 #include "platform/AudioMixer.h"
+#include "platform/Statistics.h"
 
 namespace {
 
@@ -55,98 +56,48 @@ protected:
         ring->Unlock(first, firstBytes, second, secondBytes);
     }
 
-    std::uint64_t Underruns() const { return mixer->GetUnderruns(); }
+    // Underruns counted since the ring started.
+    std::uint64_t Underruns() const { return GetStatistics().underruns - before; }
 
     AudioBuffer* ring = nullptr;
+    const std::uint64_t before = GetStatistics().underruns;
 };
 
-TEST_P(StreamedRing, WholeFillLastsUntilTheRingComesRound) {
+TEST_P(StreamedRing, CountsOnceForEachHalfEnteredThatWasNotRefilledWholeSinceItLastPlayed) {
+    // The whole fill lasts until the ring comes round.
     PlayOn(900);
     EXPECT_EQ(Underruns(), 0u);
 
-    PlayOn(600);
-    EXPECT_EQ(Underruns(), 1u);
-
-    // On into the second half, played out of at the end of the ring: one more for the whole half.
-    PlayOn(600);
-    EXPECT_EQ(Underruns(), 2u);
-}
-
-TEST_P(StreamedRing, RefillingEachHalfOnceItHasPlayedKeepsAhead) {
-    PlayOn(900);
-    Refill(0, kHalf);
-    PlayOn(600);
-    Refill(kHalf, kHalf);
-    PlayOn(600);
-    EXPECT_EQ(Underruns(), 0u);
-
-    // The first half has played again since its refill.
-    PlayOn(600);
-    EXPECT_EQ(Underruns(), 1u);
-}
-
-TEST_P(StreamedRing, HalfWrittenOnlyInPartIsNotRefilled) {
-    PlayOn(900);
+    // A half written only in part is not refilled: coming into it counts.
     Refill(0, kHalf - 1);
-    PlayOn(600);
+    PlayOn(600);  // at 300
     EXPECT_EQ(Underruns(), 1u);
 
-    Refill(kHalf + 1, kHalf - 1);
-    PlayOn(600);
-    EXPECT_EQ(Underruns(), 2u);
-}
-
-TEST_P(StreamedRing, RefillLockedAcrossTheEndRefreshesTheHalvesItCoversWhole) {
-    PlayOn(1500);
-    ASSERT_EQ(Underruns(), 1u);
-
-    // Frames 900 to 1199 and then 0 to 899: the second half lies partly in each region.
+    // A refill locked across the end refreshes the halves it covers whole: the second half here.
     Refill(900, kFrames);
-    PlayOn(600);
-
+    PlayOn(600);  // at 900
     EXPECT_EQ(Underruns(), 1u);
-}
 
-TEST_P(StreamedRing, HalfReachedWhileItsRefillIsLockedUnderrunsOnce) {
-    PlayOn(900);
+    // Reaching a half while its refill is still locked counts once, however long the lock is held.
     void* region = nullptr;
     std::uint32_t regionBytes = 0;
     ASSERT_EQ(ring->Lock(0, kHalf * kBlock, &region, &regionBytes, nullptr, nullptr, 0), DS_OK);
-
-    PlayOn(200);
-    EXPECT_EQ(Underruns(), 0u);
-    // Into the first half while it is still being written: it plays as silence, frame by frame.
-    PlayOn(400);
-    EXPECT_EQ(Underruns(), 1u);
-    PlayOn(200);
-    EXPECT_EQ(Underruns(), 1u);
-
+    PlayOn(400);  // at 100
+    EXPECT_EQ(Underruns(), 2u);
+    PlayOn(200);  // at 300
+    EXPECT_EQ(Underruns(), 2u);
     ring->Unlock(region, regionBytes, nullptr, 0);
-}
 
-TEST_P(StreamedRing, MovingThePositionOrStoppingNeitherCountsNorRefreshes) {
-    PlayOn(900);
-    // Back into the first half, which has played and not been refilled.
-    ring->SetCurrentPosition(100 * kBlock);
+    // Moving the position and stopping are the owner's doing: they never count.
+    ring->SetCurrentPosition(700 * kBlock);
     ring->Stop();
-    ring->Play(0, 0, DSBPLAY_LOOPING);
-    EXPECT_EQ(Underruns(), 0u);
+    EXPECT_EQ(Underruns(), 2u);
 
-    // The second half was left by the jump, not played out of: it still holds the fill.
-    PlayOn(600);
-    EXPECT_EQ(Underruns(), 0u);
-
-    PlayOn(600);
-    EXPECT_EQ(Underruns(), 1u);
-}
-
-TEST_P(StreamedRing, OneShotRingThatStopsAtItsEndDoesNotComeRound) {
+    // A one-shot ring stops at its end and never comes round.
     ring->Play(0, 0, 0);
-
-    PlayOn(1500);
-
+    PlayOn(600);
     EXPECT_FALSE(ring->IsPlaying());
-    EXPECT_EQ(Underruns(), 0u);
+    EXPECT_EQ(Underruns(), 2u);
 }
 
 // The output rate itself is copied unchanged; half of it is stepped through half a frame at a time; one and
@@ -157,28 +108,24 @@ INSTANTIATE_TEST_SUITE_P(Rates, StreamedRing, ::testing::Values(44100, 22050, 66
                              return "At" + std::to_string(info.param) + "Hz";
                          });
 
-TEST_F(PulledOutput, RingWithoutPositionNotificationIsNotStreamedAndNeverUnderruns) {
+TEST_F(PulledOutput, OnlyStreamedRingsCountAndAStepLongerThanAHalfCountsEveryHalfItPasses) {
+    const std::uint64_t before = GetStatistics().underruns;
     AudioBuffer* loop = MakeBuffer(kOutputRate, 2, 1200);
     Fill(loop, 2, Steady);
     loop->Play(0, 0, DSBPLAY_LOOPING);
-
     Pull(1200 * 20 + 300);
-
     EXPECT_EQ(PlayCursor(loop), 300u * 4);
-    EXPECT_EQ(mixer->GetUnderruns(), 0u);
-}
+    EXPECT_EQ(GetStatistics().underruns - before, 0u);
+    loop->Stop();
 
-TEST_F(PulledOutput, StepLongerThanAHalfCountsEveryHalfItPasses) {
     // Eight ring frames for every output frame through a ring of twelve: a step can cross two halves.
     AudioBuffer* ring = MakeBuffer(kOutputRate * 8, 1, 12, DSBCAPS_CTRLPOSITIONNOTIFY);
     Fill(ring, 1, Steady);
     ring->Play(0, 0, DSBPLAY_LOOPING);
-
     Pull(300);
-
     // 2400 frames are 400 halves entered; only the first of them was written by the fill.
     EXPECT_EQ(PlayCursor(ring), 0u);
-    EXPECT_EQ(mixer->GetUnderruns(), 399u);
+    EXPECT_EQ(GetStatistics().underruns - before, 399u);
 }
 
 }  // namespace

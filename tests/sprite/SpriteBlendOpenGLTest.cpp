@@ -29,7 +29,7 @@ class OpenGLBlending : public ::testing::Test {
 protected:
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        if (!platform::InitVideo()) {
+        if (!platform::InitVideo("Yorun")) {
             GTEST_SKIP() << "no offscreen video driver";
         }
         window = platform::Window::Create("blend", 0, 0, 64, 64);

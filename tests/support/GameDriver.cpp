@@ -32,7 +32,7 @@ bool GameDriver::Initialize() {
 void GameDriver::Frame(double seconds) {
     clock.Advance(seconds);
     application.timer.Tick();
-    Corvane::g_pInput->Refresh();
+    Corvane::g_pInput->Refresh(application.active);
     Yorun::GameUpdate();
     Yorun::GameRender();
 }

@@ -3,18 +3,25 @@
 #include <string>
 #include <vector>
 
+#include "platform/MessageBox.h"
+
 namespace testing_support {
 
 // Records the message boxes shown while it lives instead of showing them.
-class RecordingMessageBoxes {
+class RecordingMessageBoxes final : public platform::MessageBoxes {
 public:
     struct Box {
         std::string caption;
         std::string text;
     };
 
-    RecordingMessageBoxes();
-    ~RecordingMessageBoxes();
+    RecordingMessageBoxes() { platform::SetMessageBoxes(this); }
+    ~RecordingMessageBoxes() override { platform::SetMessageBoxes(nullptr); }
+
+    int Show(platform::Window*, const char* caption, const char* text) override {
+        boxes.push_back(Box{caption, text});
+        return platform::IDOK;
+    }
 
     std::vector<std::string> Texts() const;
 

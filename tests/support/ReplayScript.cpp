@@ -69,7 +69,7 @@ void Step(GameDriver& driver, bool draw, ReplayResult& result) {
     } else {
         driver.clock.Advance(GameDriver::kFrameSeconds);
         driver.application.timer.Tick();
-        Corvane::g_pInput->Refresh();
+        Corvane::g_pInput->Refresh(driver.application.active);
         GameUpdate();
     }
     if (!playing) {

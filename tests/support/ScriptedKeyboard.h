@@ -13,6 +13,8 @@ public:
     ScriptedKeyboard() { platform::SetKeyboardSource(this); }
     ~ScriptedKeyboard() override { platform::SetKeyboardSource(nullptr); }
 
+    bool Open() override { return true; }
+
     bool Read(std::uint8_t (&keys)[256]) override {
         if (failReads) {
             return false;

@@ -10,7 +10,7 @@
 namespace testing_support {
 
 SoftwareGraphics::SoftwareGraphics(int width, int height) {
-    platform::InitVideo();
+    platform::InitVideo("Yorun");
     Corvane::g_pGraphics = new Corvane::CGraphics;
     Corvane::g_pGraphics->Create(nullptr, width, height, false);
 }

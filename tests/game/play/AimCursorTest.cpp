@@ -26,7 +26,7 @@ protected:
         for (int key : keys) {
             driver.keyboard.Press(key);
         }
-        Corvane::g_pInput->Refresh();
+        Corvane::g_pInput->Refresh(driver.application.active);
         return Cursor().Update();
     }
 

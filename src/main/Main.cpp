@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "app/Application.h"
 #include "app/ExitCodes.h"
 #include "app/OptionWords.h"
@@ -31,7 +33,9 @@ int main(int argumentCount, char** arguments) {
 
     // The desktop's size centres the window; without a display the window cannot be made and start-up
     // ends below.
-    platform::InitVideo();
+    if (!platform::InitVideo("Yorun")) {
+        std::fprintf(stderr, "Run it from a desktop session, or under a virtual X server: xvfb-run -a yorun\n");
+    }
     const platform::Rect desktop = platform::GetDesktopRect();
     const int x = (desktop.right - kClientWidth) / 2;
     const int y = (desktop.bottom - kClientHeight) / 2;
