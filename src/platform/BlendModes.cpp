@@ -2,8 +2,6 @@
 
 #include <SDL.h>
 
-#include <cstdio>
-
 #include "platform/Device.h"
 #include "platform/ErrorOutput.h"
 

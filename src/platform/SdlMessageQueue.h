@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 #include "platform/MessageQueue.h"
 #include "platform/PostedMessages.h"
 
@@ -18,10 +16,10 @@ public:
     bool Peek(Message& message) override;
     void Post(const Message& message) override;
 
-    // The translation on its own, for tests: fills message (and a follow-up in pending) from one event.
+private:
+    // Fills message (and a follow-up in pending) from one event.
     void Translate(const SDL_Event& event, Message& message);
 
-private:
     PostedMessages posted;
     PostedMessages pending;
     bool composing = false;

@@ -3,7 +3,6 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 

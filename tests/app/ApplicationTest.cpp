@@ -82,19 +82,6 @@ TEST(BaseDirectory, SetWorkDirectoryEntersADirectoryOfTheBaseOrTheBaseItself) {
     std::filesystem::remove(base / "work-directory-test");
 }
 
-TEST(Application, StartsWithTheDocumentedDefaults) {
-    CApplication application;
-    EXPECT_EQ(application.width, 640);
-    EXPECT_EQ(application.height, 480);
-    EXPECT_FALSE(application.active);
-    EXPECT_TRUE(application.showBanner);
-    EXPECT_FALSE(application.fullScreen);
-    EXPECT_FLOAT_EQ(application.frameInterval, -1.0f);
-    EXPECT_STREQ(application.title, "Corvane9");
-    EXPECT_EQ(application.presentInterval, 0u);
-    EXPECT_EQ(application.window, nullptr);
-}
-
 TEST(Application, IsForgottenWhenDestroyed) {
     { CApplication application; }
     EXPECT_EQ(Corvane::g_pApplication, nullptr);

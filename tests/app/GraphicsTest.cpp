@@ -36,27 +36,6 @@ protected:
 
 }  // namespace
 
-TEST_F(Graphics, DefaultStatesAreTheGamesStartingState) {
-    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_FILLMODE), D3DFILL_SOLID);
-    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_CULLMODE), D3DCULL_NONE);
-    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_ZENABLE), D3DZB_TRUE);
-    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_AMBIENT), 0xFF111111u);
-    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_SPECULARENABLE), 1u);
-    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_ALPHABLENDENABLE), 1u);
-    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_SRCBLEND), D3DBLEND_SRCALPHA);
-    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_DESTBLEND), D3DBLEND_INVSRCALPHA);
-    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_ALPHATESTENABLE), 1u);
-    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_ALPHAREF), 1u);
-    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_ALPHAFUNC), D3DCMP_GREATEREQUAL);
-    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_LIGHTING), 0u);
-    EXPECT_EQ(g_pDevice->GetTextureStageState(0, D3DTSS_COLOROP), D3DTOP_MODULATE);
-    EXPECT_EQ(g_pDevice->GetTextureStageState(0, D3DTSS_COLORARG1), D3DTA_TEXTURE);
-    EXPECT_EQ(g_pDevice->GetTextureStageState(0, D3DTSS_COLORARG2), D3DTA_DIFFUSE);
-    EXPECT_EQ(g_pDevice->GetTextureStageState(0, D3DTSS_ALPHAOP), D3DTOP_MODULATE);
-    EXPECT_EQ(g_pDevice->GetTextureStageState(0, D3DTSS_ALPHAARG1), D3DTA_TEXTURE);
-    EXPECT_EQ(g_pDevice->GetTextureStageState(0, D3DTSS_ALPHAARG2), D3DTA_CURRENT);
-}
-
 TEST_F(Graphics, TransformsLookFromBehindTheScreenWithAQuarterPiPerspective) {
     const glm::mat4 view = g_pDevice->GetTransform(D3DTS_VIEW);
     const glm::vec4 eye = view * glm::vec4(0.0f, 0.0f, -3.0f, 1.0f);

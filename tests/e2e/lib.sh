@@ -214,14 +214,13 @@ copy_game_tree() {
     echo "$E2E_WORK/tree/bin/$(basename "$yorun")"
 }
 
-# Key presses go through the X test extension to the focused window, as a real keyboard's would. A key is
-# held long enough for several frames to see it.
+# Key presses go through the X test extension to the focused window, as a real keyboard's would. The game
+# counts every press, however short (it notes the presses that come between two of its frames), so no key
+# is held for a fixed time: each caller waits for the game's response instead.
 press() {
     local key
     for key in "$@"; do
-        xdotool keydown "$key"
-        sleep 0.15
-        xdotool keyup "$key"
+        xdotool key "$key"
     done
 }
 

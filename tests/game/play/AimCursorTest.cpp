@@ -4,9 +4,9 @@
 
 #include <initializer_list>
 
-#include "PlayField.h"
 #include "input/Input.h"
 #include "platform/KeyCodes.h"
+#include "support/PlayField.h"
 
 using namespace Yorun;
 using platform::DIK_DOWN;

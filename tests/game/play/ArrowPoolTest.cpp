@@ -5,8 +5,8 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "PlayField.h"
 #include "platform/KeyCodes.h"
+#include "support/PlayField.h"
 
 using namespace Yorun;
 using platform::DIK_A;

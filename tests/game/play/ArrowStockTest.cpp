@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "PlayField.h"
 #include "platform/KeyCodes.h"
+#include "support/PlayField.h"
 
 using namespace Yorun;
 using platform::DIK_SPACE;

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "PlayField.h"
 #include "sprite/Rectangle.h"
+#include "support/PlayField.h"
 
 using namespace Yorun;
 using play_testing::PlayField;

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "PlayField.h"
+#include "support/PlayField.h"
 
 using namespace Yorun;
 using play_testing::PlayField;

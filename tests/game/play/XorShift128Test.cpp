@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "PlayField.h"
+#include "support/PlayField.h"
 
 using namespace Yorun;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "PlayField.h"
 #include "platform/KeyCodes.h"
+#include "support/PlayField.h"
 
 using namespace Yorun;
 using platform::DIK_DOWN;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "PlayField.h"
+#include "support/PlayField.h"
 
 using namespace Yorun;
 using play_testing::PlayField;

@@ -11,7 +11,7 @@
 #include "platform/AudioMixer.h"
 #include "platform/AudioOutput.h"
 
-namespace sound_testing {
+namespace audio_testing {
 
 constexpr int kOutputRate = 44100;
 
@@ -48,4 +48,4 @@ protected:
     std::vector<platform::AudioBuffer*> buffers;
 };
 
-}  // namespace sound_testing
+}  // namespace audio_testing

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "PlayField.h"
 #include "game/FadeCurtain.h"
 #include "game/ScoreScreen.h"
 #include "platform/KeyCodes.h"
+#include "support/PlayField.h"
 
 using namespace Yorun;
 using platform::DIK_RETURN;

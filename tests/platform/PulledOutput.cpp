@@ -1,6 +1,6 @@
 #include "PulledOutput.h"
 
-namespace sound_testing {
+namespace audio_testing {
 
 using namespace platform;
 
@@ -52,4 +52,4 @@ std::uint32_t PulledOutput::PlayCursor(AudioBuffer* buffer) {
     return cursor;
 }
 
-}  // namespace sound_testing
+}  // namespace audio_testing

@@ -21,10 +21,10 @@ namespace {
 
 using namespace platform;
 
-using sound_testing::Pcm16;
-using sound_testing::PulledOutput;
+using audio_testing::Pcm16;
+using audio_testing::PulledOutput;
 
-constexpr int kRate = sound_testing::kOutputRate;
+constexpr int kRate = audio_testing::kOutputRate;
 
 std::int16_t Ramp(std::uint32_t frame, int channel) {
     return static_cast<std::int16_t>((channel == 0 ? 1 : -1) * static_cast<int>(frame % 20000));

@@ -16,8 +16,8 @@ namespace {
 
 using namespace platform;
 
-using sound_testing::kOutputRate;
-using sound_testing::PulledOutput;
+using audio_testing::kOutputRate;
+using audio_testing::PulledOutput;
 
 std::int16_t Steady(std::uint32_t, int) {
     return 1000;
