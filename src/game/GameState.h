@@ -42,16 +42,17 @@ public:
     void StopAllCues();
     bool LoadCues();
 
-    std::int32_t scene = SCENE_TITLE;
-    std::int32_t difficulty = DIFFICULTY_EASY;
-    std::int32_t score = 0;
-    std::int32_t maxScore = 0;
-    bool sceneChanged = false;
-    std::int32_t combo = 0;
-    Corvane::CSprite figures;
-    Dix::SoundBank cues[kCueBanks];
-    std::int32_t shotCueNext = 0;
-    std::int32_t hitCueNext = 0;
+    std::int32_t scene = SCENE_TITLE;           // the scene that runs, a Scene
+    std::int32_t difficulty = DIFFICULTY_EASY;  // chosen on the title, a Difficulty
+    std::int32_t score = 0;                     // this game's score; never below 0
+    std::int32_t maxScore = 0;                  // the highest score seen at the end of an update this game
+    bool sceneChanged = false;                  // a scene change happened in this update
+    std::int32_t combo = 0;                     // correct hits in a row
+    Corvane::CSprite figures;                   // the gold digit strip the countdown, time, combo and score
+                                                // screen draw with
+    Dix::SoundBank cues[kCueBanks];             // the game's sound cues (Cues.h)
+    std::int32_t shotCueNext = 0;               // the bow's cue slot (0-2) that sounds next
+    std::int32_t hitCueNext = 0;                // the hit's cue slot (0-1) that sounds next
 };
 
 // The one game state of the run, made on first use.

@@ -36,21 +36,22 @@ public:
     // been let go.
     void HideUntilReleased(int key) { hiddenKeys[key & 0xFF] = 1; }
 
-    std::uint8_t keys[256];                     // each key's state now, by key code; bit 7 set = down
-    std::uint8_t prevKeys[256];                 // the states before the last update
-    std::uint8_t keyTriggered[256];             // 1 = the key triggered in the last update
-    std::uint32_t keyTriggerTime[256];          // millisecond tick of each key's last trigger
-    platform::MouseState mouse;                 // the mouse now: motion and wheel since the last read
-    platform::MouseState prevMouse;             // the mouse before the last update
-    platform::MouseState mouseTriggered;        // only its buttons: 1 = the button triggered
-    std::uint32_t mouseTriggerTime[8];          // millisecond tick of each button's last trigger
+    std::uint8_t keys[256];               // each key's state now, by key code; bit 7 set = down
+    std::uint8_t prevKeys[256];           // the states before the last update
+    std::uint8_t keyTriggered[256];       // 1 = the key triggered in the last update
+    std::uint32_t keyTriggerTime[256];    // millisecond tick of each key's last trigger
+    platform::MouseState mouse;           // the mouse now: motion and wheel since the last read
+    platform::MouseState prevMouse;       // the mouse before the last update
+    platform::MouseState mouseTriggered;  // only its buttons: 1 = the button triggered
+    std::uint32_t mouseTriggerTime[8];    // millisecond tick of each button's last trigger
     platform::ControllerState controllerState[kControllerSlots];  // each controller slot's raw state
-    // Per controller: left, right, up, down (0x80 past half the axis, else 0), then buttons 0..29 (raw bytes).
+    // Per controller: left, right, up, down (0x80 past half the axis, else 0), then buttons 0..29 (raw
+    // bytes).
     std::uint8_t controllerButtons[kControllerSlots][kControllerEntries];
     std::uint8_t prevControllerButtons[kControllerSlots][kControllerEntries];   // the entries before
     std::uint8_t controllerTriggered[kControllerSlots][kControllerEntries];     // 1 = the entry triggered
     std::uint32_t controllerTriggerTime[kControllerSlots][kControllerEntries];  // each entry's last trigger
-    std::uint32_t repeatInterval;               // milliseconds a held input waits before it triggers again
+    std::uint32_t repeatInterval;  // milliseconds a held input waits before it triggers again
 
 private:
     // The rule every digital input follows; returns the triggered flag and may move the trigger time.
@@ -67,9 +68,9 @@ private:
     platform::MouseSource* mouseSource = nullptr;
     platform::ControllerSource* controllerSource = nullptr;
     bool created = false;
-    int controllerCount = 0;                         // controller slots filled when the input was created
-    std::uint8_t hiddenKeys[256] = {};               // 1 = held back from the game until let go
-    platform::PadState pads[kPadCapacity];           // the pads as last read
+    int controllerCount = 0;                // controller slots filled when the input was created
+    std::uint8_t hiddenKeys[256] = {};      // 1 = held back from the game until let go
+    platform::PadState pads[kPadCapacity];  // the pads as last read
 };
 
 extern CInput* g_pInput;

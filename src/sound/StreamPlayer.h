@@ -58,11 +58,11 @@ private:
 
     // Where the streaming thread stands in the ring; starts afresh at every Play from rest.
     struct Tracking {
-        int fillHalf = 0;
-        bool ended = false;
-        bool endNoted = false;
-        std::uint32_t endPos = 0;
-        std::uint32_t prevPos = 0;
+        int fillHalf = 0;           // the half of the ring to refill next: 0 the first, 1 the second
+        bool ended = false;         // the decoder has reported the end of a one-shot sound
+        bool endNoted = false;      // where the sound ends in the ring has been noted
+        std::uint32_t endPos = 0;   // the byte offset in the ring where the sound ends
+        std::uint32_t prevPos = 0;  // the play position at the previous round
     };
 
     void StreamThread();
@@ -74,16 +74,16 @@ private:
     std::uint32_t FirstHalfBytes() const;
     std::uint32_t PlayCursor() const;
 
-    sp<PCMDecoder> decoder;
-    platform::WAVEFORMATEX format;
-    platform::DSBUFFERDESC bufferDesc;
-    Com_ptr<platform::AudioDevice> device;
-    Com_ptr<platform::AudioBuffer> buffer;
-    std::atomic<bool> ready{false};
-    std::thread thread;
-    std::atomic<bool> stopRequest{false};
-    bool loop = true;
-    std::atomic<int> state{STATE_CLOSED};
+    sp<PCMDecoder> decoder;                 // the player's own decoder of the sound
+    platform::WAVEFORMATEX format;          // the decoder's PCM format
+    platform::DSBUFFERDESC bufferDesc;      // what the ring was made from: a second of sound
+    Com_ptr<platform::AudioDevice> device;  // the device object the bank gave
+    Com_ptr<platform::AudioBuffer> buffer;  // the ring
+    std::atomic<bool> ready{false};         // open: the ring made and filled
+    std::thread thread;                     // the streaming thread, once started
+    std::atomic<bool> stopRequest{false};   // tells the streaming thread to end
+    bool loop = true;                       // the last Play's choice of looping
+    std::atomic<int> state{STATE_CLOSED};   // closed, playing or stopped
 
     // One lock makes refills, rewinds and state changes exclusive of one another; the thread also sleeps
     // on it so that a stop request wakes it at once.

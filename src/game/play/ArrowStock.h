@@ -27,15 +27,15 @@ public:
     void Draw();
     void Release();
 
-    Corvane::CSprite tens[2];
-    Corvane::CSprite ones[10];
-    Corvane::CSprite emptyNotice;
-    int count = kFull;
-    bool refilling = false;
-    bool emptyNoticed = false;
-    Corvane::CSprite countdownDigits;
-    CGameState* state = nullptr;
-    int refillFrames = 0;
+    Corvane::CSprite tens[2];          // a bundle picture per full ten arrows
+    Corvane::CSprite ones[10];         // a single arrow's picture per arrow beyond the tens
+    Corvane::CSprite emptyNotice;      // "OUT OF ARROWS", blinking while the stock is empty
+    int count = kFull;                 // arrows left, 0-20
+    bool refilling = false;            // a refill is under way
+    bool emptyNoticed = false;         // the empty cue has sounded for this empty stock
+    Corvane::CSprite countdownDigits;  // the large digits of the refill's countdown
+    CGameState* state = nullptr;       // the game-wide record; not owned
+    int refillFrames = 0;              // updates since the refill started
 };
 
 }  // namespace Yorun
