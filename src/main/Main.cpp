@@ -34,7 +34,8 @@ int main(int argumentCount, char** arguments) {
     // The desktop's size centres the window; without a display the window cannot be made and start-up
     // ends below.
     if (!platform::InitVideo("Yorun")) {
-        std::fprintf(stderr, "Run it from a desktop session, or under a virtual X server: xvfb-run -a yorun\n");
+        std::fprintf(stderr,
+                     "Run it from a desktop session, or under a virtual X server: xvfb-run -a yorun\n");
     }
     const platform::Rect desktop = platform::GetDesktopRect();
     const int x = (desktop.right - kClientWidth) / 2;

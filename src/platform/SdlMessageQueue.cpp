@@ -120,7 +120,8 @@ void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
             GameControllers::Detach(event.cdevice.which);
             break;
         case SDL_CONTROLLERBUTTONDOWN: {
-            const PadState::Button button = GameControllers::NotePress(event.cbutton.which, event.cbutton.button);
+            const PadState::Button button =
+                GameControllers::NotePress(event.cbutton.which, event.cbutton.button);
             if (button != PadState::ButtonCount) {
                 message.id = WM_PADBUTTONDOWN;
                 message.wParam = static_cast<std::uintptr_t>(button);

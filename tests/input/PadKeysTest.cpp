@@ -40,8 +40,8 @@ TEST(PadKeys, TheStickAndTriggersPressOnlyPastHalfTheirTravel) {
     pad.leftY = 16385;
     pad.leftTrigger = 16385;
     pad.rightTrigger = 32767;
-    EXPECT_EQ(HeldKeys({pad}), (std::vector<int>{platform::DIK_A, platform::DIK_S, platform::DIK_LEFT,
-                                                 platform::DIK_DOWN}));
+    EXPECT_EQ(HeldKeys({pad}),
+              (std::vector<int>{platform::DIK_A, platform::DIK_S, platform::DIK_LEFT, platform::DIK_DOWN}));
 }
 
 TEST(PadKeys, PadsAddToTheKeyboardAndToEachOtherWithoutReleasingAnything) {
