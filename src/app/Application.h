@@ -18,12 +18,14 @@ struct ProgramInstance {
     char** arguments = nullptr;
 };
 
-// The four functions through which the framework drives the game.
+// The four functions through which the framework drives the game, and one the game may supply: Escape
+// quits, unless the game takes it for itself (escape returns true).
 struct GameCallbacks {
     bool (*initialize)() = nullptr;
     void (*update)() = nullptr;
     void (*render)() = nullptr;
     void (*release)() = nullptr;
+    bool (*escape)() = nullptr;
 };
 
 // The application object: the base directory, the main window, the subsystems, the frame timer and the

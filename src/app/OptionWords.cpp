@@ -58,13 +58,23 @@ OptionWords::OptionWords(int argumentCount, const char* const* arguments)
             help = true;
         } else if (std::strcmp(word, "--version") == 0) {
             version = true;
+        } else if (std::strcmp(word, "--no-save") == 0) {
+            noSave = true;
+        } else if (std::strcmp(word, "--replay") == 0) {
+            // The next word is what to replay, whatever it looks like (a path may start with '/').
+            if (index + 1 < this->argumentCount && arguments[index + 1] != nullptr) {
+                replay = arguments[++index];
+            } else {
+                replayMissing = true;
+            }
         }
     }
 }
 
 bool OptionWords::IsKnown(const char* word) {
-    static constexpr const char* kKnown[] = {
-        "/win", "/full", "--window", "--fullscreen", "--integer-scale", "--help", "--version"};
+    static constexpr const char* kKnown[] = {"/win",         "/full",           "--window",
+                                             "--fullscreen", "--integer-scale", "--help",
+                                             "--version",    "--replay",        "--no-save"};
     for (const char* known : kKnown) {
         if (std::strcmp(word, known) == 0) {
             return true;
@@ -76,6 +86,10 @@ bool OptionWords::IsKnown(const char* word) {
 bool OptionWords::IsFirstUnknownAt(int index) const {
     const char* word = arguments[index];
     if (!LooksLikeOption(word) || IsKnown(word)) {
+        return false;
+    }
+    // The word after --replay is its file, not an option.
+    if (index > 1 && arguments[index - 1] != nullptr && std::strcmp(arguments[index - 1], "--replay") == 0) {
         return false;
     }
     for (int earlier = 1; earlier < index; ++earlier) {
@@ -95,6 +109,9 @@ int OptionWords::CountUnknown() const {
 }
 
 void OptionWords::ReportUnknown() const {
+    if (replayMissing) {
+        std::fprintf(stderr, "yorun: --replay needs a file, or best-easy, best-normal, best-hard or last\n");
+    }
     for (int index = 1; index < argumentCount; ++index) {
         if (IsFirstUnknownAt(index)) {
             std::fprintf(stderr, "yorun: unknown option '%s' ignored (try --help)\n",
@@ -111,6 +128,9 @@ void OptionWords::PrintHelp() {
         "  /win, --window         start in a window (the default)\n"
         "  /full, --fullscreen    start full screen\n"
         "  --integer-scale        scale the picture by whole numbers only (sharp, with wider bars)\n"
+        "  --replay WHAT          watch a recorded game first: best-easy, best-normal, best-hard, last,\n"
+        "                         or a replay file's path\n"
+        "  --no-save              keep no records and no replays of the games played\n"
         "  --help                 print this help and exit\n"
         "  --version              print the version and exit\n"
         "\n"

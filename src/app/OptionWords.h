@@ -15,6 +15,9 @@ public:
     // Unchanged when no window word was given: the caller's default stands.
     Window GetWindow() const { return window; }
     bool WantsIntegerScale() const { return integerScale; }
+    // "--replay WHAT": the word after it, or null when none was given.
+    const char* GetReplay() const { return replay; }
+    bool WantsNoSave() const { return noSave; }
 
     // Words that look like options (a leading '-' or '/') but are none of ours, each named once on standard
     // error. They are otherwise ignored, so an old shortcut with a stray word still starts the game.
@@ -34,6 +37,9 @@ private:
     bool help = false;
     bool version = false;
     bool integerScale = false;
+    bool noSave = false;
+    bool replayMissing = false;
+    const char* replay = nullptr;
     Window window = Window::Unchanged;
 };
 

@@ -80,7 +80,7 @@ std::intptr_t CApplication::WindowProc(Window*, const Message& message) {
                     inputText[length + 1] = '\0';
                 }
             }
-            if (character == 27) {
+            if (character == 27 && (callbacks.escape == nullptr || !callbacks.escape())) {
                 GetMessageQueue().PostQuit(0);
             }
             return 0;

@@ -1,9 +1,14 @@
 #include "game/Game.h"
 
+#include <utility>
+
 #include "game/Cues.h"
+#include "game/GameOptions.h"
 #include "game/GameState.h"
 #include "game/Screen.h"
+#include "game/play/XorShift128.h"
 #include "input/Input.h"
+#include "platform/ErrorOutput.h"
 #include "platform/KeyCodes.h"
 
 namespace Yorun {
@@ -14,6 +19,9 @@ constexpr float kCountdownStartScale = 1.5f;
 constexpr float kCountdownGrowth = 0.2f;
 // The digit the countdown shows first is the one after this.
 constexpr std::int32_t kCountdownStart = 4;
+// After a replay the score screen shows for four seconds, long enough for its number to land, and then
+// the title comes back by itself.
+constexpr int kAfterReplayUpdates = 244;
 
 // Updates between target launches, on average a little over a 2.5th of this, by difficulty.
 int LaunchIntervalOf(int difficulty) {
@@ -41,6 +49,9 @@ bool CGame::Initialize() {
     // Set directly, not as a scene change: nothing reacts to entering the first scene.
     state->scene = SCENE_TITLE;
     state->LoadResources();
+    recorder.Initialize();
+    records.Open(GetGameOptions().save);
+    titleScene.records = &records;
     return titleScene.Initialize() && curtain.Initialize() && playScene.Initialize() &&
            scoreScreen.Initialize();
 }
@@ -55,11 +66,116 @@ void CGame::Release() {
 }
 
 void CGame::Update() {
+    if (player.IsPlaying()) {
+        UpdateReplay();
+        return;
+    }
+    recorder.AddFrame();
+    UpdateScenes();
+    // The score screen has come up: the game is over, and whole.
+    if (recorder.IsRecording() && state->scene == SCENE_SCORE) {
+        recorder.Finish(state->score, state->maxScore);
+        if (recorder.HasFinished()) {
+            records.Offer(recorder.Finished());
+        }
+    }
+    if (afterReplayUpdates >= 0) {
+        afterReplayUpdates += 1;
+        if (state->scene != SCENE_SCORE || afterReplayUpdates >= kAfterReplayUpdates) {
+            EndReplay();
+        }
+    }
+}
+
+void CGame::UpdateReplay() {
+    const bool first = player.AtFirstFrame();
+    player.ApplyNextFrame();
+    if (first) {
+        // The recorded game begins with the update that confirmed its difficulty, as the title's menu would.
+        state->difficulty = player.Playing().difficulty;
+        state->SetScene(SCENE_COUNTDOWN);
+        StartNewGame();
+        state->EndUpdate();
+    } else {
+        UpdateScenes();
+    }
+    if (!player.HasFramesLeft()) {
+        FinishReplay();
+    }
+}
+
+void CGame::FinishReplay() {
+    const Replay& replay = player.Playing();
+    if (state->score != replay.score || state->maxScore != replay.maxScore) {
+        platform::PrintError(
+            "the replay ended with a best score of %d, not %d as recorded (by version %s): this version "
+            "plays "
+            "its keys differently",
+            static_cast<int>(state->maxScore), static_cast<int>(replay.maxScore),
+            replay.programVersion.c_str());
+    }
+    RestoreCarried(player.Stop());
+    afterReplayUpdates = 0;
+}
+
+void CGame::StartReplay(Replay replay) {
+    recorder.Abandon();
+    const CarriedState live = CaptureCarried();
+    RestoreCarried(replay.carried);
+    player.Start(std::move(replay), live);
+}
+
+void CGame::EndReplay() {
+    if (player.IsPlaying()) {
+        RestoreCarried(player.Stop());
+    }
+    afterReplayUpdates = -1;
+    state->StopAllCues();
+    titleScene.ResetMenu();
+    // Set directly, not as a scene change: a change would read as the title confirming a new game.
+    state->scene = SCENE_TITLE;
+}
+
+bool CGame::TakeEscape() {
+    if (!player.IsPlaying() && afterReplayUpdates < 0) {
+        return false;
+    }
+    EndReplay();
+    return true;
+}
+
+CarriedState CGame::CaptureCarried() const {
+    CarriedState carried;
+    carried.shotTimer = playScene.arrows.shotTimer;
+    carried.launchCounter = playScene.targets.launchCounter;
+    for (int slot = 0; slot < CarriedState::kTargetSlots; ++slot) {
+        carried.blinkHolds[slot] = playScene.targets.slots[slot].blinkHold;
+    }
+    carried.emptyNoticeFadingIn = CArrowStock::IsEmptyNoticeFadingIn();
+    carried.shotCueNext = state->shotCueNext;
+    carried.hitCueNext = state->hitCueNext;
+    return carried;
+}
+
+void CGame::RestoreCarried(const CarriedState& carried) {
+    playScene.arrows.shotTimer = carried.shotTimer;
+    playScene.targets.launchCounter = carried.launchCounter;
+    for (int slot = 0; slot < CarriedState::kTargetSlots; ++slot) {
+        playScene.targets.slots[slot].blinkHold = carried.blinkHolds[slot];
+    }
+    CArrowStock::SetEmptyNoticeFadingIn(carried.emptyNoticeFadingIn);
+    state->shotCueNext = carried.shotCueNext;
+    state->hitCueNext = carried.hitCueNext;
+}
+
+void CGame::UpdateScenes() {
     switch (state->scene) {
         case SCENE_TITLE:
             titleScene.Update();
-            // The title has just confirmed a difficulty: the game starts in this same update.
+            // The title has just confirmed a difficulty: the game starts in this same update, and so does
+            // its recording, from the state the game starts from.
             if (state->sceneChanged) {
+                recorder.Begin(*this);
                 StartNewGame();
             }
             break;
@@ -155,6 +271,7 @@ void CGame::Render() {
         default:
             break;
     }
+    player.RestoreTimer();
 }
 
 void CGame::StartNewGame() {

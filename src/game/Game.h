@@ -6,6 +6,9 @@
 #include "game/ScoreScreen.h"
 #include "game/TitleScene.h"
 #include "game/play/PlayScene.h"
+#include "game/replay/Records.h"
+#include "game/replay/ReplayPlayer.h"
+#include "game/replay/ReplayRecorder.h"
 
 namespace Yorun {
 
@@ -25,6 +28,15 @@ public:
     void Update();
     void Render();
     void StartNewGame();
+    // Plays a recorded game from the next update on; it returns to the title when it is over.
+    void StartReplay(Replay replay);
+    // Leaves a replay (or the score screen after one) for the title at once.
+    void EndReplay();
+    // Escape while a replay shows leaves the replay; otherwise it is the framework's (it quits).
+    bool TakeEscape();
+    // What a game takes over from the one before it, besides the generator.
+    CarriedState CaptureCarried() const;
+    void RestoreCarried(const CarriedState& carried);
 
     float countdownTime = 0.0f;
     std::int32_t countdownValue = 0;
@@ -34,11 +46,19 @@ public:
     CScoreScreen scoreScreen;
     CGameState* state = nullptr;
     CFadeCurtain curtain;
+    CReplayRecorder recorder;  // records every game as it is played
+    CReplayPlayer player;      // plays a recorded game back
+    CRecords records;          // the best games and the last one, kept between runs
+    // After a replay has played to the score screen, the updates that screen has shown.
+    int afterReplayUpdates = -1;
 
 private:
     void CountdownStep();
     void DrawCountdown();
     void ScoreStep();
+    void UpdateScenes();
+    void UpdateReplay();
+    void FinishReplay();
 };
 
 // The one game of the run.

@@ -1,7 +1,12 @@
 #include "game/GameCallbacks.h"
 
+#include <string>
+#include <utility>
+
 #include "app/Graphics.h"
+#include "base/ErrorReport.h"
 #include "game/Game.h"
+#include "game/GameOptions.h"
 #include "platform/Device.h"
 
 namespace Yorun {
@@ -11,7 +16,26 @@ constexpr std::uint32_t kFieldGrey = 0xFF646464;
 }
 
 bool GameInitialize() {
-    return GetGame().Initialize();
+    if (!GetGame().Initialize()) {
+        return false;
+    }
+    // A replay asked for on the command line plays first; one that cannot be played is reported and the
+    // game starts at its title as always.
+    const std::string& wanted = GetGameOptions().replay;
+    if (!wanted.empty()) {
+        Replay replay;
+        std::string error;
+        if (GetGame().records.Load(wanted, replay, error)) {
+            GetGame().StartReplay(std::move(replay));
+        } else {
+            Corvane::ReportError("%s", error.c_str());
+        }
+    }
+    return true;
+}
+
+bool GameEscape() {
+    return GetGame().TakeEscape();
 }
 
 void GameUpdate() {
@@ -38,7 +62,7 @@ void GameRelease() {
 }
 
 Corvane::GameCallbacks GetGameCallbacks() {
-    return Corvane::GameCallbacks{&GameInitialize, &GameUpdate, &GameRender, &GameRelease};
+    return Corvane::GameCallbacks{&GameInitialize, &GameUpdate, &GameRender, &GameRelease, &GameEscape};
 }
 
 }  // namespace Yorun

@@ -5,6 +5,7 @@
 #include "game/Cues.h"
 #include "game/GameState.h"
 #include "game/Screen.h"
+#include "game/replay/Records.h"
 #include "input/Input.h"
 #include "platform/KeyCodes.h"
 #include "sprite/SpriteTypes.h"
@@ -29,6 +30,9 @@ constexpr ButtonFiles kHardFiles{"難しい.bmp", "難しい2.bmp", 150};
 constexpr int kButtonHeight = 55;
 constexpr float kFirstButtonY = 300.0f;
 constexpr float kButtonGap = 10.0f;
+// The best scores stand in the open field right of the menu's panel, in digits half the figures' size.
+constexpr float kBestX = 492.0f;
+constexpr float kBestScale = 0.5f;
 
 bool Triggered(int key) {
     return g_pInput != nullptr && g_pInput->IsKeyTriggered(key);
@@ -102,6 +106,9 @@ bool CTitleScene::Initialize() {
         return false;
     }
     Place(hardButton, normalButton.y + hardButton.GetHeight() + kButtonGap);
+    if (!bestDigits.LoadNumberFont(0)) {
+        return false;
+    }
 
     ResetMenu();
     return true;
@@ -181,8 +188,25 @@ void CTitleScene::Render() {
         easyButton.Draw();
         normalButton.Draw();
         hardButton.Draw();
+        DrawBest(DIFFICULTY_EASY, easyButton);
+        DrawBest(DIFFICULTY_NORMAL, normalButton);
+        DrawBest(DIFFICULTY_HARD, hardButton);
     }
     selectIcon.Draw();
+}
+
+void CTitleScene::DrawBest(int difficulty, CSpriteSet& button) {
+    const std::int32_t best = records != nullptr ? records->Best(difficulty) : -1;
+    if (best < 0) {
+        return;
+    }
+    float w = 0.0f;
+    float h = 0.0f;
+    bestDigits.SetScale(kBestScale, kBestScale);
+    bestDigits.GetScaledSize(w, h);
+    // The number starts one digit right of the x it is given.
+    bestDigits.DrawNumber(best, kBestX - w, button.y + (static_cast<float>(button.GetHeight()) - h) / 2.0f,
+                          kBestScale);
 }
 
 void CTitleScene::Release() {
@@ -193,6 +217,7 @@ void CTitleScene::Release() {
     normalButton.Clear();
     hardButton.Clear();
     selectIcon.Release();
+    bestDigits.Release();
 }
 
 }  // namespace Yorun

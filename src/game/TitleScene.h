@@ -8,6 +8,7 @@
 namespace Yorun {
 
 class CGameState;
+class CRecords;
 
 // The title: a picture with a main menu (start, quit) and a difficulty menu (easy, normal, hard), worked
 // with Up, Down and Enter. A pointer stands left of the selected button.
@@ -34,6 +35,8 @@ public:
     Corvane::CSpriteSet hardButton;
     Corvane::CSprite selectIcon;
     CGameState* state = nullptr;
+    const CRecords* records = nullptr;  // the best score shown beside each difficulty, when there is one
+    Corvane::CSprite bestDigits;        // the digits it is shown in
 
 private:
     void DifficultyStep();
@@ -43,6 +46,7 @@ private:
     // The button under the cursor shows its highlighted image and gets the pointer; the others show their
     // plain image.
     void Highlight(Corvane::CSpriteSet* const* buttons, int count, std::int32_t cursor);
+    void DrawBest(int difficulty, Corvane::CSpriteSet& button);
 };
 
 }  // namespace Yorun

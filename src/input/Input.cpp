@@ -170,6 +170,11 @@ void CInput::UpdateController(std::uint32_t now, int slot, const platform::Contr
     }
 }
 
+void CInput::Override(const std::uint8_t (&held)[256], const std::uint8_t (&triggered)[256]) {
+    std::memcpy(keys, held, sizeof(keys));
+    std::memcpy(keyTriggered, triggered, sizeof(keyTriggered));
+}
+
 void CInput::Clear() {
     std::memset(keys, 0, sizeof(keys));
     std::memset(keyTriggered, 0, sizeof(keyTriggered));

@@ -35,6 +35,9 @@ public:
     // The key went down as part of a desktop shortcut (the Enter of Alt+Enter): it reads as up until it has
     // been let go.
     void HideUntilReleased(int key) { hiddenKeys[key & 0xFF] = 1; }
+    // For this frame the keys read as given (bit 7 held, non-zero triggered) instead of as the devices left
+    // them: a recorded game plays back.
+    void Override(const std::uint8_t (&held)[256], const std::uint8_t (&triggered)[256]);
 
     std::uint8_t keys[256];               // each key's state now, by key code; bit 7 set = down
     std::uint8_t prevKeys[256];           // the states before the last update

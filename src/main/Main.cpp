@@ -4,6 +4,7 @@
 #include "app/ExitCodes.h"
 #include "app/OptionWords.h"
 #include "game/GameCallbacks.h"
+#include "game/GameOptions.h"
 #include "platform/Types.h"
 #include "platform/Window.h"
 
@@ -30,6 +31,10 @@ int main(int argumentCount, char** arguments) {
         return 0;
     }
     words.ReportUnknown();
+    Yorun::GameOptions options;
+    options.replay = words.GetReplay() != nullptr ? words.GetReplay() : "";
+    options.save = !words.WantsNoSave();
+    Yorun::SetGameOptions(options);
 
     // The desktop's size centres the window; without a display the window cannot be made and start-up
     // ends below.

@@ -1,6 +1,7 @@
-// Scripted games compared with the results recorded in tests/game/golden: any change that alters how the
-// game plays shows here. Each game must start from a fresh process (the generator is never reset), as
-// ctest runs it. After a deliberate change of the game's rules, record the files again, one process each:
+// Recorded games played back and compared with the results recorded with them in tests/game/golden: any
+// change that alters how the game plays shows here. The recordings are replay files like the player's own,
+// played by the same player, each in a fresh process as ctest runs it. After a deliberate change of the
+// game's rules, record them again, one process each (the scripted player of PlayScriptedGame plays them):
 //     for t in AnEasy ANormal AHard; do
 //         YORUN_RECORD_REPLAYS=1 build/tests/game_tests --gtest_filter="Replay.$t*"; done
 #include <gtest/gtest.h>
@@ -9,47 +10,70 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "game/GameState.h"
+#include "game/play/XorShift128.h"
+#include "game/replay/Replay.h"
 #include "support/GameDriver.h"
 #include "support/ReplayScript.h"
 
 using testing_support::GameDriver;
+using testing_support::PlayRecordedGame;
 using testing_support::PlayScriptedGame;
 using testing_support::ReplayResult;
+using Yorun::Replay;
 
 namespace {
 
-std::string GoldenPath(const char* name) {
-    return std::string(YORUN_GOLDEN_DIR) + "/" + name + ".txt";
+std::string GoldenPath(const char* name, const char* extension) {
+    return std::string(YORUN_GOLDEN_DIR) + "/" + name + extension;
 }
 
-std::string ReadFile(const std::string& path) {
+std::string ReadText(const std::string& path) {
     std::ifstream file(path);
     std::stringstream text;
     text << file.rdbuf();
     return text.str();
 }
 
+std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), {});
+}
+
 void CheckAgainstGolden(int difficulty, const char* name) {
     GameDriver driver;
     ASSERT_TRUE(driver.Initialize());
-    // Drawing changes nothing of the play; drawing once a second keeps the run short.
-    const ReplayResult first = PlayScriptedGame(driver, difficulty, false);
-    EXPECT_GT(first.shots, 100);
-    EXPECT_GT(first.hits, 0);
-    EXPECT_GT(first.misses, 0);
-    EXPECT_GE(first.targetChecksums.size(), 91u);
-
-    const std::string path = GoldenPath(name);
+    const std::string results = GoldenPath(name, ".txt");
+    const std::string recording = GoldenPath(name, ".yrp");
     if (std::getenv("YORUN_RECORD_REPLAYS") != nullptr) {
-        std::ofstream(path) << first.ToText();
+        // Drawing changes nothing of the play; drawing once a second keeps the run short.
+        const ReplayResult scripted = PlayScriptedGame(driver, difficulty, false);
+        ASSERT_TRUE(driver.Game().recorder.HasFinished());
+        const std::vector<std::uint8_t> bytes = Yorun::EncodeReplay(driver.Game().recorder.Finished());
+        std::ofstream(recording, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(results) << scripted.ToText();
     }
-    EXPECT_EQ(first.ToText(), ReadFile(path)) << "recorded in " << path;
 
-    // The generator goes on where the first game left it: the same keys meet other targets.
-    const ReplayResult second = PlayScriptedGame(driver, difficulty, false);
-    EXPECT_NE(second.targetChecksums, first.targetChecksums);
+    const std::vector<std::uint8_t> bytes = ReadBytes(recording);
+    Replay replay;
+    std::string error;
+    ASSERT_TRUE(Yorun::DecodeReplay(bytes.data(), bytes.size(), replay, error)) << recording << ": " << error;
+    EXPECT_EQ(replay.difficulty, difficulty);
+    const Yorun::XorShift128 live = Yorun::GameRandom();
+
+    const ReplayResult played = PlayRecordedGame(driver, replay, false);
+    EXPECT_GT(played.shots, 100);
+    EXPECT_GT(played.hits, 0);
+    EXPECT_GT(played.misses, 0);
+    EXPECT_GE(played.targetChecksums.size(), 91u);
+    EXPECT_EQ(played.ToText(), ReadText(results)) << "recorded in " << results;
+    EXPECT_EQ(played.maxScore, replay.maxScore);
+    // Watching a replay changes nothing of the live game: its generator is where it was.
+    EXPECT_EQ(Yorun::GameRandom().w, live.w);
+    EXPECT_EQ(Yorun::GameRandom().x, live.x);
 }
 
 }  // namespace
@@ -64,4 +88,20 @@ TEST(Replay, ANormalGamePlaysAsRecorded) {
 
 TEST(Replay, AHardGamePlaysAsRecorded) {
     CheckAgainstGolden(Yorun::DIFFICULTY_HARD, "replay_hard");
+}
+
+// A game takes over some state from the games before it in the same run (the generator, the launcher's
+// count, the shot timer, the blink holds): its replay must play the same after any other games.
+TEST(Replay, AGameRecordedAfterOthersPlaysTheSameAfterDifferentOnes) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Initialize());
+    PlayScriptedGame(driver, Yorun::DIFFICULTY_EASY, false);
+    const ReplayResult second = PlayScriptedGame(driver, Yorun::DIFFICULTY_HARD, false);
+    ASSERT_TRUE(driver.Game().recorder.HasFinished());
+    const Replay recorded = driver.Game().recorder.Finished();
+    EXPECT_EQ(recorded.maxScore, second.maxScore);
+
+    PlayScriptedGame(driver, Yorun::DIFFICULTY_NORMAL, false);
+    const ReplayResult played = PlayRecordedGame(driver, recorded, false);
+    EXPECT_EQ(played.ToText(), second.ToText());
 }

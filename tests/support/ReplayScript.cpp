@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <sstream>
+#include <utility>
 
 #include "game/GameCallbacks.h"
 #include "input/Input.h"
@@ -155,6 +156,31 @@ ReplayResult PlayScriptedGame(GameDriver& driver, int difficulty, bool drawEvery
         step(false);
     }
     tap(platform::DIK_RETURN);
+    return result;
+}
+
+ReplayResult PlayRecordedGame(GameDriver& driver, Yorun::Replay replay, bool drawEveryFrame) {
+    ReplayResult result;
+    driver.keyboard.ReleaseAll();
+    driver.Game().StartReplay(std::move(replay));
+    int frame = 0;
+    int playFrame = 0;
+    bool scored = false;
+    while (driver.Game().player.IsPlaying()) {
+        if (driver.State().scene == SCENE_PLAY) {
+            if (playFrame % kFramesPerSecond == 0) {
+                result.targetChecksums.push_back(TargetChecksum(driver.Game().playScene));
+            }
+            ++playFrame;
+        }
+        Step(driver, drawEveryFrame || frame % kFramesPerSecond == 0, result);
+        ++frame;
+        if (playFrame > 0 && !scored && driver.State().scene != SCENE_PLAY) {
+            result.score = driver.State().score;
+            result.maxScore = driver.State().maxScore;
+            scored = true;
+        }
+    }
     return result;
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "game/replay/Replay.h"
+
 namespace testing_support {
 
 class GameDriver;
@@ -27,5 +29,9 @@ struct ReplayResult {
 // speed now and then; then on through the result and score screens back to the title. Frames are exactly
 // 1/61 s; everything is drawn every frame when draw is true, every 61st frame otherwise.
 ReplayResult PlayScriptedGame(GameDriver& driver, int difficulty, bool drawEveryFrame = true);
+
+// Plays a recorded game back through the game's replay player, seen the same way as a scripted game: from
+// the update that confirmed the difficulty to the score screen. Drawn as PlayScriptedGame draws.
+ReplayResult PlayRecordedGame(GameDriver& driver, Yorun::Replay replay, bool drawEveryFrame = true);
 
 }  // namespace testing_support

@@ -23,6 +23,14 @@ bool emptyFadingIn = false;
 
 }  // namespace
 
+bool CArrowStock::IsEmptyNoticeFadingIn() {
+    return emptyFadingIn;
+}
+
+void CArrowStock::SetEmptyNoticeFadingIn(bool fadingIn) {
+    emptyFadingIn = fadingIn;
+}
+
 bool CArrowStock::Initialize() {
     state = &GetGameState();
     if (!countdownDigits.LoadNumberFont(3)) {

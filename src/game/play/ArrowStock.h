@@ -26,6 +26,9 @@ public:
     void Update();
     void Draw();
     void Release();
+    // Which way the out-of-arrows notice blinks: one flag for every stock, kept from game to game.
+    static bool IsEmptyNoticeFadingIn();
+    static void SetEmptyNoticeFadingIn(bool fadingIn);
 
     Corvane::CSprite tens[2];          // a bundle picture per full ten arrows
     Corvane::CSprite ones[10];         // a single arrow's picture per arrow beyond the tens

@@ -1,0 +1,73 @@
+#include "game/replay/ReplayRecorder.h"
+
+#include <ctime>
+
+#include "app/Application.h"
+#include "game/Game.h"
+#include "game/GameState.h"
+#include "game/play/XorShift128.h"
+#include "input/Input.h"
+
+namespace Yorun {
+
+ReplayFrame CaptureFrame() {
+    ReplayFrame frame;
+    if (Corvane::g_pApplication != nullptr) {
+        frame.ticks = Corvane::g_pApplication->timer.frameTicks;
+    }
+    if (Corvane::g_pInput != nullptr) {
+        for (int code = 0; code < 256; ++code) {
+            if (Corvane::g_pInput->IsKeyDown(code)) {
+                frame.SetHeld(code);
+                if (Corvane::g_pInput->IsKeyTriggered(code)) {
+                    frame.SetTriggered(code);
+                }
+            }
+        }
+    }
+    return frame;
+}
+
+void CReplayRecorder::Initialize() {
+    replay.frames.reserve(Replay::kMaxFrames);
+    replay.programVersion = YORUN_VERSION;
+}
+
+void CReplayRecorder::Begin(const CGame& game) {
+    finished = false;
+    recording = true;
+    replay.frames.clear();
+    replay.difficulty = game.state->difficulty;
+    replay.frequency = Corvane::g_pApplication != nullptr ? Corvane::g_pApplication->timer.frequency : 0;
+    const XorShift128& generator = GameRandom();
+    replay.generator[0] = generator.x;
+    replay.generator[1] = generator.y;
+    replay.generator[2] = generator.z;
+    replay.generator[3] = generator.w;
+    replay.carried = game.CaptureCarried();
+    AddFrame();
+}
+
+void CReplayRecorder::AddFrame() {
+    if (!recording) {
+        return;
+    }
+    if (replay.frames.size() >= Replay::kMaxFrames) {
+        recording = false;
+        return;
+    }
+    replay.frames.push_back(CaptureFrame());
+}
+
+void CReplayRecorder::Finish(std::int32_t score, std::int32_t maxScore) {
+    if (!recording) {
+        return;
+    }
+    recording = false;
+    replay.score = score;
+    replay.maxScore = maxScore;
+    replay.recordedAt = static_cast<std::int64_t>(std::time(nullptr));
+    finished = replay.frequency > 0;
+}
+
+}  // namespace Yorun
