@@ -1,10 +1,12 @@
 #include "platform/DataFiles.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -148,6 +150,23 @@ bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t
         close(directory);
     }
     return true;
+}
+
+void RemoveLeftovers(const std::string& path) {
+    const std::string directory = DirectoryOf(path);
+    const std::string prefix = path.substr(path.rfind('/') + 1) + ".";
+    DIR* entries = opendir(directory.c_str());
+    if (entries == nullptr) {
+        return;
+    }
+    while (const dirent* entry = readdir(entries)) {
+        const std::string name = entry->d_name;
+        // The temporary name is the file's name, a dot and six characters of mkostemp's.
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0) {
+            unlink((directory + "/" + name).c_str());
+        }
+    }
+    closedir(entries);
 }
 
 FileLock::FileLock(const std::string& path) {

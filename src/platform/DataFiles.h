@@ -26,6 +26,10 @@ bool ReadWholeFile(const std::string& path, std::size_t limit, std::vector<std::
 // new one, whole. False with the reason; the old file is then untouched.
 bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& error);
 
+// Removes what WriteFileAtomically leaves behind when it is killed half way: its temporary files for the
+// given file. Only safe while no one else can be writing the file (under its FileLock).
+void RemoveLeftovers(const std::string& path);
+
 // An exclusive lock on a lock file, held while the object lives, so that programs that read, compare and
 // replace the same files take turns. Waits for the lock.
 class FileLock {

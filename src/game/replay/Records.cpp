@@ -72,6 +72,9 @@ void CRecords::Offer(const Replay& replay) {
     // Another copy of the game may have saved a better game since this one read the records: the best is
     // compared again under the lock, from the file itself.
     const platform::FileLock lock(directory + "/" + kLockFile);
+    // What a copy killed while saving left behind.
+    platform::RemoveLeftovers(directory + "/" + kLastFile);
+    platform::RemoveLeftovers(directory + "/" + kBestFiles[replay.difficulty]);
     if (!Save(kLastFile, bytes)) {
         return;
     }

@@ -1,0 +1,189 @@
+// The player's records on disk: the best game of each difficulty and the last one, kept across runs,
+// replaced whole or not at all, and shared safely by copies of the game that save at once.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "game/replay/Records.h"
+#include "game/replay/Replay.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/TemporaryDirectory.h"
+
+using Yorun::CRecords;
+using Yorun::Replay;
+
+namespace {
+
+class Records : public ::testing::Test {
+protected:
+    Records() { setenv("XDG_DATA_HOME", data.Path().c_str(), 1); }
+    ~Records() override { unsetenv("XDG_DATA_HOME"); }
+
+    // A game with the given result, of the given length in frames.
+    static Replay Game(int difficulty, int maxScore, std::size_t frames = 10) {
+        Replay replay;
+        replay.programVersion = "test";
+        replay.difficulty = difficulty;
+        replay.frequency = 1000000;
+        replay.generator[3] = 88675123u;
+        replay.maxScore = maxScore;
+        replay.score = maxScore;
+        replay.frames.resize(frames);
+        return replay;
+    }
+
+    std::string File(const char* name) const { return data.File("yorun/") + name; }
+
+    // The best score in a file, read as the game reads it; -1 when it cannot be read.
+    static int BestIn(const std::string& path) {
+        CRecords reader;
+        Replay replay;
+        std::string error;
+        return reader.Load(path, replay, error) ? replay.maxScore : -1;
+    }
+
+    testing_support::TemporaryDirectory data;
+    testing_support::RecordingMessageBoxes boxes;
+};
+
+}  // namespace
+
+TEST_F(Records, TheBestOfEachDifficultyAndTheLastGameAreKeptForTheNextRun) {
+    {
+        CRecords records;
+        records.Open(true);
+        EXPECT_EQ(records.Best(0), -1);
+        records.Offer(Game(0, 50));
+        records.Offer(Game(0, 30));
+        records.Offer(Game(2, 10));
+        EXPECT_EQ(records.Best(0), 50);
+        EXPECT_EQ(records.Best(2), 10);
+    }
+    CRecords next;
+    next.Open(true);
+    EXPECT_EQ(next.Best(0), 50);
+    EXPECT_EQ(next.Best(1), -1);
+    EXPECT_EQ(next.Best(2), 10);
+    Replay replay;
+    std::string error;
+    ASSERT_TRUE(next.Load("best-easy", replay, error)) << error;
+    EXPECT_EQ(replay.maxScore, 50);
+    ASSERT_TRUE(next.Load("last", replay, error)) << error;
+    EXPECT_EQ(replay.difficulty, 2);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(Records, WithoutSavingNothingIsReadOrWritten) {
+    CRecords records;
+    records.Open(true);
+    records.Offer(Game(1, 40));
+    CRecords unsaved;
+    unsaved.Open(false);
+    EXPECT_EQ(unsaved.Best(1), -1);
+    unsaved.Offer(Game(1, 90));
+    EXPECT_EQ(BestIn(File("best-normal.yrp")), 40);
+}
+
+TEST_F(Records, ADamagedRecordCountsAsNoneAndTheNextGameReplacesIt) {
+    std::filesystem::create_directories(data.File("yorun"));
+    std::ofstream(File("best-hard.yrp")) << "YORUNRPL and then nonsense";
+    CRecords records;
+    records.Open(true);
+    EXPECT_EQ(records.Best(2), -1);
+    Replay replay;
+    std::string error;
+    EXPECT_FALSE(records.Load("best-hard", replay, error));
+    EXPECT_NE(error.find("The replay cannot be played:"), std::string::npos) << error;
+    EXPECT_NE(error.find("best-hard.yrp"), std::string::npos) << error;
+
+    records.Offer(Game(2, 5));
+    EXPECT_EQ(BestIn(File("best-hard.yrp")), 5);
+}
+
+TEST_F(Records, ADirectoryThatCannotBeWrittenIsReportedOnceAndPlayGoesOn) {
+    // Where the directory should be, a file: not even root can save there.
+    std::ofstream(data.File("yorun")) << "in the way";
+    CRecords records;
+    records.Open(true);
+    records.Offer(Game(0, 10));
+    records.Offer(Game(0, 20));
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_NE(boxes.boxes[0].text.find("Your records cannot be saved"), std::string::npos);
+}
+
+// Copies of the game killed at random moments while they save: the record is always one that was whole,
+// never a damaged one, and never worse than one seen before.
+TEST_F(Records, AGameKilledWhileSavingAlwaysLeavesAReadableRecord) {
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<int> pause(2000, 20000);
+    int best = -1;
+    int started = 0;
+    for (int round = 0; round < 100; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            CRecords records;
+            records.Open(true);
+            // Games as long as real ones: a kill meets a file being written.
+            for (int score = started + 1;; ++score) {
+                records.Offer(Game(0, score, Replay::kMaxFrames));
+            }
+        }
+        usleep(static_cast<useconds_t>(pause(random)));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        const int now = BestIn(File("best-easy.yrp"));
+        if (std::filesystem::exists(File("best-easy.yrp"))) {
+            ASSERT_GE(now, 0) << "a damaged record after kill " << round;
+        }
+        EXPECT_GE(now, best);
+        best = now;
+        started = best > 0 ? best : 0;
+    }
+    EXPECT_GT(best, 0);
+}
+
+// Two copies ending a game at the same moment, the better game and a worse one, again and again: the
+// better one is always the record, and nothing half written is left beside the records.
+TEST_F(Records, TwoCopiesSavingAtOnceKeepTheBetterGame) {
+    for (int round = 0; round < 30; ++round) {
+        std::filesystem::remove(File("best-normal.yrp"));
+        int start[2];
+        ASSERT_EQ(pipe(start), 0);
+        pid_t copies[2];
+        for (int copy = 0; copy < 2; ++copy) {
+            copies[copy] = fork();
+            ASSERT_GE(copies[copy], 0);
+            if (copies[copy] == 0) {
+                close(start[1]);
+                CRecords records;
+                records.Open(true);
+                char go = 0;
+                // Both wait here until the test lets them go together.
+                static_cast<void>(read(start[0], &go, 1));
+                records.Offer(Game(1, 100 + round - copy, Replay::kMaxFrames));
+                _exit(0);
+            }
+        }
+        close(start[0]);
+        close(start[1]);
+        for (const pid_t copy : copies) {
+            int status = 0;
+            waitpid(copy, &status, 0);
+        }
+        ASSERT_EQ(BestIn(File("best-normal.yrp")), 100 + round) << "round " << round;
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(data.File("yorun"))) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name == ".lock" || name == "best-normal.yrp" || name == "last.yrp") << name;
+    }
+}
