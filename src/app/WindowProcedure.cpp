@@ -98,8 +98,8 @@ std::intptr_t CApplication::WindowProc(Window*, const Message& message) {
             }
             return 0;
         case WM_PADBUTTONDOWN:
-            // A pad's Back leaves the game the way Escape does.
-            if (message.wParam == PadState::Back) {
+            // A pad's Back is the pad's Escape.
+            if (message.wParam == PadState::Back && (callbacks.escape == nullptr || !callbacks.escape())) {
                 GetMessageQueue().PostQuit(0);
             }
             return 0;

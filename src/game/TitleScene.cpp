@@ -30,9 +30,9 @@ constexpr ButtonFiles kHardFiles{"難しい.bmp", "難しい2.bmp", 150};
 constexpr int kButtonHeight = 55;
 constexpr float kFirstButtonY = 300.0f;
 constexpr float kButtonGap = 10.0f;
-// The best scores stand in the open field right of the menu's panel, in digits half the figures' size.
+// The best scores stand in the open field right of the menu's panel, in digits two thirds the figures' size.
 constexpr float kBestX = 492.0f;
-constexpr float kBestScale = 0.5f;
+constexpr float kBestScale = 0.65f;
 
 bool Triggered(int key) {
     return g_pInput != nullptr && g_pInput->IsKeyTriggered(key);

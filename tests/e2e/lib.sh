@@ -67,11 +67,12 @@ start_xvfb() {
     fail "no X server could be started: $(cat "$E2E_WORK/xvfb.log")"
 }
 
-# Starts the game in the background with the given arguments; its output goes to game.log.
+# Starts the game in the background with the given arguments; its output goes to game.log. Its records
+# are kept in the test's own data directory, never the user's.
 start_game() {
     local binary=$1
     shift
-    "$binary" "$@" >"$E2E_WORK/game.log" 2>&1 &
+    XDG_DATA_HOME="$E2E_WORK/data" "$binary" "$@" >"$E2E_WORK/game.log" 2>&1 &
     E2E_GAME_PID=$!
 }
 

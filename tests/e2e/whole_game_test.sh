@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # A whole game with real keys: from the title into a round on easy with the fire key held throughout (the
 # stock refilled with Space whenever it runs out), the field darkening when time is up, the score screen
-# with its number, and Enter back to the title. With YORUN_E2E_SHOTS set to a directory, the title, a
-# moment of play and the score screen are saved there.
+# with its number, and Enter back to the title. The game is kept as the best on easy: after a restart the
+# difficulty menu shows it, and --replay best-easy plays it again to the same score screen and returns to
+# the title by itself; Escape leaves a replay early. With YORUN_E2E_SHOTS set to a directory, the title, a
+# moment of play, the score screen, the menu with the record and the replay's score screen are saved there.
 source "$(dirname "$0")/lib.sh"
 yorun=$1
 art="$(dirname "$(dirname "$yorun")")/mato_bmp"
@@ -81,6 +83,61 @@ screenshot Yorun "$E2E_WORK/score.png"
 [[ -n "$shots" ]] && cp "$E2E_WORK/score.png" "$shots/score.png"
 
 press Return
+wait_for_art Yorun 400 320 "$art/始める2.bmp" 75 20
+press Escape
+expect_exit 0 5
+[[ -s "$E2E_WORK/data/yorun/best-easy.yrp" && -s "$E2E_WORK/data/yorun/last.yrp" ]] ||
+    fail "the game was not kept: $(ls -la "$E2E_WORK/data/yorun" 2>&1)"
+
+# The region of the score screen that holds the number once it has landed.
+number_of() {
+    convert "$1" -crop 260x110+150+270 +repage "$2"
+}
+number_of "$E2E_WORK/score.png" "$E2E_WORK/number.png"
+
+# After a restart the difficulty menu shows the best beside easy, in the open right of the menu.
+start_game "$yorun"
+wait_for_window Yorun
+wait_for_art Yorun 400 320 "$art/始める2.bmp" 75 20
+press Return
+wait_for_art Yorun 400 320 "$art/易しい2.bmp" 75 20
+screenshot Yorun "$E2E_WORK/menu.png"
+convert "$E2E_WORK/menu.png" -crop 50x30+492+313 +repage "$E2E_WORK/best.png"
+convert "$art/mato_title.bmp" -crop 50x30+492+313 +repage "$E2E_WORK/under.png"
+differing=$(compare -metric AE "$E2E_WORK/best.png" "$E2E_WORK/under.png" null: 2>&1 || true)
+((differing > 50)) || fail "no best score beside easy ($differing pixels differ from the picture)"
+[[ -n "$shots" ]] && cp "$E2E_WORK/menu.png" "$shots/records-menu.png"
+press Escape
+expect_exit 0 5
+
+# The best game again: the same number on the same score screen, then the title by itself.
+start_game "$yorun" --replay best-easy
+wait_for_window Yorun
+wait_for_band true 30
+wait_for_band false 150
+deadline=$((SECONDS + 30))
+while :; do
+    screenshot Yorun "$E2E_WORK/replayed.png" || true
+    [[ "$(pixel_of "$E2E_WORK/replayed.png" 300 205)" != "$(pixel_of "$E2E_WORK/replayed.png" 5 5)" ]] && break
+    ((SECONDS < deadline)) || fail "no score screen after the replay"
+    sleep 0.3
+done
+sleep 2.5
+screenshot Yorun "$E2E_WORK/replayed.png"
+number_of "$E2E_WORK/replayed.png" "$E2E_WORK/replayed-number.png"
+[[ -n "$shots" ]] && cp "$E2E_WORK/replayed.png" "$shots/replayed-score.png"
+differing=$(compare -metric AE "$E2E_WORK/number.png" "$E2E_WORK/replayed-number.png" null: 2>&1 || true)
+[[ "$differing" == 0 ]] || fail "the replay's score screen differs from the game's ($differing pixels)"
+grep -q "not .* as recorded" "$E2E_WORK/game.log" && fail "the replay did not play as recorded: $(cat "$E2E_WORK/game.log")"
+wait_for_art Yorun 400 320 "$art/始める2.bmp" 75 20
+
+# Escape leaves a replay for the title; at the title it quits.
+press Escape
+expect_exit 0 5
+start_game "$yorun" --replay last
+wait_for_window Yorun
+wait_for_band true 30
+press Escape
 wait_for_art Yorun 400 320 "$art/始める2.bmp" 75 20
 press Escape
 expect_exit 0 5
