@@ -73,6 +73,15 @@ TEST(OptionWords, AnUnknownOptionIsEchoedCutAndWithoutControlCharacters) {
     EXPECT_NE(echoed.find("'--?]0;title?'"), std::string::npos) << echoed;
 }
 
+TEST(OptionWords, ReplayTakesTheNextWordWhateverItLooksLikeAndNoSaveIsRecognised) {
+    const OptionWords words = Words({"--replay", "/home/player/game.yrp", "--no-save"}).Read();
+    EXPECT_STREQ(words.GetReplay(), "/home/player/game.yrp");
+    EXPECT_TRUE(words.WantsNoSave());
+    EXPECT_EQ(words.CountUnknown(), 0);
+    EXPECT_EQ(Words({"--replay"}).Read().GetReplay(), nullptr);
+    EXPECT_FALSE(Words({"/full"}).Read().WantsNoSave());
+}
+
 TEST(OptionWords, UnknownOptionsDoNotChangeTheKnownOnes) {
     const OptionWords words = Words({"/full", "--verbose"}).Read();
     EXPECT_EQ(words.GetWindow(), OptionWords::Window::FullScreen);
