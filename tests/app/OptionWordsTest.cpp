@@ -74,7 +74,8 @@ TEST(OptionWords, AnUnknownOptionIsEchoedCutAndWithoutControlCharacters) {
 }
 
 TEST(OptionWords, ReplayTakesTheNextWordWhateverItLooksLikeAndNoSaveIsRecognised) {
-    const OptionWords words = Words({"--replay", "/home/player/game.yrp", "--no-save"}).Read();
+    const Words given({"--replay", "/home/player/game.yrp", "--no-save"});
+    const OptionWords words = given.Read();
     EXPECT_STREQ(words.GetReplay(), "/home/player/game.yrp");
     EXPECT_TRUE(words.WantsNoSave());
     EXPECT_EQ(words.CountUnknown(), 0);
