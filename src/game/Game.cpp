@@ -19,9 +19,9 @@ constexpr float kCountdownStartScale = 1.5f;
 constexpr float kCountdownGrowth = 0.2f;
 // The digit the countdown shows first is the one after this.
 constexpr std::int32_t kCountdownStart = 4;
-// After a replay the score screen shows for five seconds, long enough for its number to land, and then
+// After a replay the score screen shows for six seconds, long enough for its number to land, and then
 // the title comes back by itself.
-constexpr int kAfterReplayUpdates = 305;
+constexpr int kAfterReplayUpdates = 366;
 
 // Updates between target launches, on average a little over a 2.5th of this, by difficulty.
 int LaunchIntervalOf(int difficulty) {

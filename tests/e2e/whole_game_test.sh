@@ -68,18 +68,34 @@ xdotool keyup z
 elapsed=$((SECONDS - start))
 ((elapsed >= 80)) || fail "the round ended after only ${elapsed}s"
 
-# The score screen: the caption over the darkened field, the number landed.
-deadline=$((SECONDS + 30))
-while :; do
-    screenshot Yorun "$E2E_WORK/score.png" || true
-    caption=$(pixel_of "$E2E_WORK/score.png" 300 205)
-    dark=$(pixel_of "$E2E_WORK/score.png" 5 5)
-    [[ "$caption" != "$dark" ]] && break
-    ((SECONDS < deadline)) || fail "no score screen"
-    sleep 0.3
-done
-sleep 2.5  # let the number land and the bursts pass, for the picture
-screenshot Yorun "$E2E_WORK/score.png"
+# Waits for the score screen: the caption over the darkened field.
+wait_for_score_screen() {
+    local deadline=$((SECONDS + 30))
+    while :; do
+        screenshot Yorun "$E2E_WORK/poll.png" || true
+        [[ "$(pixel_of "$E2E_WORK/poll.png" 300 205)" != "$(pixel_of "$E2E_WORK/poll.png" 5 5)" ]] && return 0
+        ((SECONDS < deadline)) || fail "no score screen"
+        sleep 0.3
+    done
+}
+
+# Waits until the score screen's number has landed and its bursts have passed, two screenshots in a row
+# alike where the number stands; leaves the screen in the file and the number's region in the second file.
+wait_for_landed_number() {
+    local screen=$1 number=$2 previous="$E2E_WORK/previous-number.png" deadline=$((SECONDS + 20))
+    : >"$previous"
+    while :; do
+        screenshot Yorun "$screen" || true
+        convert "$screen" -crop 260x110+150+270 +repage "$number"
+        [[ "$(compare -metric AE "$number" "$previous" null: 2>&1)" == 0 ]] && return 0
+        cp "$number" "$previous"
+        ((SECONDS < deadline)) || fail "the score screen's number did not come to rest"
+        sleep 0.3
+    done
+}
+
+wait_for_score_screen
+wait_for_landed_number "$E2E_WORK/score.png" "$E2E_WORK/number.png"
 [[ -n "$shots" ]] && cp "$E2E_WORK/score.png" "$shots/score.png"
 
 press Return
@@ -88,12 +104,6 @@ press Escape
 expect_exit 0 5
 [[ -s "$E2E_WORK/data/yorun/best-easy.yrp" && -s "$E2E_WORK/data/yorun/last.yrp" ]] ||
     fail "the game was not kept: $(ls -la "$E2E_WORK/data/yorun" 2>&1)"
-
-# The region of the score screen that holds the number once it has landed.
-number_of() {
-    convert "$1" -crop 260x110+150+270 +repage "$2"
-}
-number_of "$E2E_WORK/score.png" "$E2E_WORK/number.png"
 
 # After a restart the difficulty menu shows the best beside easy, in the open right of the menu.
 start_game "$yorun"
@@ -115,16 +125,8 @@ start_game "$yorun" --replay best-easy
 wait_for_window Yorun
 wait_for_band true 30
 wait_for_band false 150
-deadline=$((SECONDS + 30))
-while :; do
-    screenshot Yorun "$E2E_WORK/replayed.png" || true
-    [[ "$(pixel_of "$E2E_WORK/replayed.png" 300 205)" != "$(pixel_of "$E2E_WORK/replayed.png" 5 5)" ]] && break
-    ((SECONDS < deadline)) || fail "no score screen after the replay"
-    sleep 0.3
-done
-sleep 2.5
-screenshot Yorun "$E2E_WORK/replayed.png"
-number_of "$E2E_WORK/replayed.png" "$E2E_WORK/replayed-number.png"
+wait_for_score_screen
+wait_for_landed_number "$E2E_WORK/replayed.png" "$E2E_WORK/replayed-number.png"
 [[ -n "$shots" ]] && cp "$E2E_WORK/replayed.png" "$shots/replayed-score.png"
 differing=$(compare -metric AE "$E2E_WORK/number.png" "$E2E_WORK/replayed-number.png" null: 2>&1 || true)
 [[ "$differing" == 0 ]] || fail "the replay's score screen differs from the game's ($differing pixels)"
