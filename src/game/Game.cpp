@@ -81,7 +81,10 @@ void CGame::Update() {
     }
     if (afterReplayUpdates >= 0) {
         afterReplayUpdates += 1;
-        if (state->scene != SCENE_SCORE || afterReplayUpdates >= kAfterReplayUpdates) {
+        // Enter has left the score screen as after any game; otherwise the title comes back by itself.
+        if (state->scene != SCENE_SCORE) {
+            afterReplayUpdates = -1;
+        } else if (afterReplayUpdates >= kAfterReplayUpdates) {
             EndReplay();
         }
     }

@@ -105,3 +105,32 @@ TEST(Replay, AGameRecordedAfterOthersPlaysTheSameAfterDifferentOnes) {
     const ReplayResult played = PlayRecordedGame(driver, recorded, false);
     EXPECT_EQ(played.ToText(), second.ToText());
 }
+
+TEST(Replay, AReplayLeavesForTheTitleByItselfOrAtEscapeAndLeavesTheLiveGameAsItWas) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Initialize());
+    const std::vector<std::uint8_t> bytes = ReadBytes(GoldenPath("replay_easy", ".yrp"));
+    Replay replay;
+    std::string error;
+    ASSERT_TRUE(Yorun::DecodeReplay(bytes.data(), bytes.size(), replay, error)) << error;
+    const Yorun::XorShift128 live = Yorun::GameRandom();
+
+    // Escape in the middle of play: straight back to the title, the live generator as it was.
+    driver.Game().StartReplay(replay);
+    driver.Frames(600);
+    ASSERT_EQ(driver.State().scene, Yorun::SCENE_PLAY);
+    EXPECT_TRUE(driver.Game().TakeEscape());
+    EXPECT_EQ(driver.State().scene, Yorun::SCENE_TITLE);
+    EXPECT_EQ(Yorun::GameRandom().w, live.w);
+    // At the title Escape is the framework's again: it quits.
+    EXPECT_FALSE(driver.Game().TakeEscape());
+
+    // Played to its end, the score screen stays six seconds, then the title comes back by itself.
+    PlayRecordedGame(driver, replay, false);
+    ASSERT_EQ(driver.State().scene, Yorun::SCENE_SCORE);
+    driver.Frames(365);
+    EXPECT_EQ(driver.State().scene, Yorun::SCENE_SCORE);
+    driver.Frames(1);
+    EXPECT_EQ(driver.State().scene, Yorun::SCENE_TITLE);
+    EXPECT_FALSE(driver.Game().TakeEscape());
+}
