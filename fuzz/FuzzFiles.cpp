@@ -4,24 +4,43 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "app/Graphics.h"
 #include "platform/Window.h"
 
 namespace fuzzing {
 
+namespace {
+
+std::string MakeScratchDirectory() {
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern =
+        std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/yorun-fuzz-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) {
+        std::perror("mkdtemp");
+        std::abort();
+    }
+    return pattern;
+}
+
+// libFuzzer ends a timed run through exit(), which runs this destructor, so the scratch files
+// go with the run.
+struct ScratchDirectoryOwner {
+    std::string path = MakeScratchDirectory();
+
+    ~ScratchDirectoryOwner() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+}  // namespace
+
 const std::string& ScratchDirectory() {
-    static const std::string directory = [] {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern =
-            std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/yorun-fuzz-XXXXXX";
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::perror("mkdtemp");
-            std::abort();
-        }
-        return pattern;
-    }();
-    return directory;
+    static const ScratchDirectoryOwner directory;
+    return directory.path;
 }
 
 bool WriteFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
