@@ -3,7 +3,6 @@
 // the records. What is read must write back to a file that reads the same.
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -22,8 +21,7 @@ void ReadBack(const Yorun::Replay& replay) {
     std::string error;
     if (!Yorun::DecodeReplay(written.data(), written.size(), again, error) ||
         again.frames.size() != replay.frames.size() || again.maxScore != replay.maxScore ||
-        again.difficulty != replay.difficulty ||
-        std::memcmp(again.generator, replay.generator, sizeof(replay.generator)) != 0) {
+        again.difficulty != replay.difficulty || again.generator != replay.generator) {
         std::abort();
     }
 }

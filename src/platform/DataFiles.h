@@ -40,8 +40,6 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    bool Held() const { return descriptor >= 0; }
-
 private:
     int descriptor = -1;
 };

@@ -1,5 +1,6 @@
 #include "platform/TerminationSignals.h"
 
+#include <atomic>
 #include <csignal>
 
 namespace platform {
@@ -8,7 +9,9 @@ namespace {
 
 constexpr int kSignals[] = {SIGTERM, SIGINT};
 
-volatile std::sig_atomic_t requested = 0;
+// Set in the handler and read by the message box's watcher thread: a lock-free atomic serves both.
+std::atomic<bool> requested{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
 bool watching = false;
 struct sigaction previous[2];
 
@@ -17,7 +20,7 @@ struct sigaction& PreviousFor(int signal) {
 }
 
 void OnTermination(int signal, siginfo_t* info, void* context) {
-    requested = 1;
+    requested = true;
     const struct sigaction& before = PreviousFor(signal);
     if ((before.sa_flags & SA_SIGINFO) != 0) {
         if (before.sa_sigaction != nullptr) {
@@ -59,7 +62,7 @@ void TerminationSignals::StopWatching() {
 }
 
 bool TerminationSignals::Requested() {
-    return requested != 0;
+    return requested;
 }
 
 }  // namespace platform

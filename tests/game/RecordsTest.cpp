@@ -14,6 +14,7 @@
 
 #include "game/replay/Records.h"
 #include "game/replay/Replay.h"
+#include "support/KillWhileRepeating.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TemporaryDirectory.h"
 
@@ -33,7 +34,6 @@ protected:
         replay.programVersion = "test";
         replay.difficulty = difficulty;
         replay.frequency = 1000000;
-        replay.generator[3] = 88675123u;
         replay.maxScore = maxScore;
         replay.score = maxScore;
         replay.frames.resize(frames);
@@ -124,31 +124,14 @@ TEST_F(Records, ADirectoryThatCannotBeWrittenIsReportedOnceAndPlayGoesOn) {
 // once, however slow the machine, and then at a random moment of the saves that follow.
 TEST_F(Records, AGameKilledWhileSavingAlwaysLeavesAReadableRecord) {
     std::mt19937 random(20261208);
-    std::uniform_int_distribution<int> pause(0, 20000);
+    std::uniform_int_distribution<unsigned> pause(0, 20000);
     int best = -1;
     for (int round = 0; round < 60; ++round) {
-        int saved[2];
-        ASSERT_EQ(pipe(saved), 0);
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            close(saved[0]);
-            CRecords records;
-            records.Open(true);
-            // Games as long as real ones: a kill meets a file being written.
-            for (int score = best + 1;; ++score) {
-                records.Offer(Game(0, score, Replay::kMaxFrames));
-                static_cast<void>(write(saved[1], "s", 1));
-            }
-        }
-        close(saved[1]);
-        char note = 0;
-        ASSERT_EQ(read(saved[0], &note, 1), 1);
-        usleep(static_cast<useconds_t>(pause(random)));
-        kill(child, SIGKILL);
-        int status = 0;
-        waitpid(child, &status, 0);
-        close(saved[0]);
+        CRecords records;
+        records.Open(true);
+        // Games as long as real ones: a kill meets a file being written.
+        const auto save = [&](int run) { records.Offer(Game(0, best + 1 + run, Replay::kMaxFrames)); };
+        ASSERT_TRUE(testing_support::KillWhileRepeating(save, pause(random)));
         const int now = BestIn(File("best-easy.yrp"));
         ASSERT_GE(now, 0) << "a damaged record after kill " << round;
         ASSERT_GE(now, best);

@@ -98,7 +98,7 @@ TEST(ReplayFile, HostileValuesWithARightChecksumAreRefused) {
               "its header holds values no game has");
     EXPECT_EQ(Refusal(Written([](Replay& replay) { replay.frames[10].ticks = -5; })), "a frame is damaged");
     // A key triggered that is not held.
-    EXPECT_EQ(Refusal(Written([](Replay& replay) { replay.frames[10].SetTriggered(44); })),
+    EXPECT_EQ(Refusal(Written([](Replay& replay) { replay.frames[10].triggered.set(44); })),
               "a frame is damaged");
 
     // A frame count far beyond what the file holds is refused before anything is set aside for it.

@@ -3,15 +3,13 @@
 #include "platform/DataFiles.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "support/KillWhileRepeating.h"
 #include "support/TemporaryDirectory.h"
 
 using namespace platform;
@@ -35,28 +33,14 @@ TEST(DataFiles, AReplacementKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole) {
     const std::string path = directory.File("record");
     constexpr std::size_t kSize = 4u << 20;
     std::mt19937 random(8);
-    std::uniform_int_distribution<int> pause(0, 30000);
+    std::uniform_int_distribution<unsigned> pause(0, 30000);
+    const auto replace = [&](int run) {
+        std::string error;
+        WriteFileAtomically(path, std::vector<std::uint8_t>(kSize, static_cast<std::uint8_t>(run + 1)),
+                            error);
+    };
     for (int round = 0; round < 40; ++round) {
-        int written[2];
-        ASSERT_EQ(pipe(written), 0);
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            close(written[0]);
-            for (std::uint8_t version = 1;; ++version) {
-                std::string error;
-                WriteFileAtomically(path, std::vector<std::uint8_t>(kSize, version), error);
-                static_cast<void>(write(written[1], "w", 1));
-            }
-        }
-        close(written[1]);
-        char note = 0;
-        ASSERT_EQ(read(written[0], &note, 1), 1);
-        usleep(static_cast<useconds_t>(pause(random)));
-        kill(child, SIGKILL);
-        int status = 0;
-        waitpid(child, &status, 0);
-        close(written[0]);
+        ASSERT_TRUE(testing_support::KillWhileRepeating(replace, pause(random)));
         std::vector<std::uint8_t> bytes;
         std::string error;
         ASSERT_TRUE(ReadWholeFile(path, kSize, bytes, error)) << error;

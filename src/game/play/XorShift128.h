@@ -8,6 +8,7 @@ namespace Yorun {
 class XorShift128 {
 public:
     std::uint32_t Next();
+    bool operator==(const XorShift128&) const = default;
 
     std::uint32_t x = 123456789u;
     std::uint32_t y = 362436069u;

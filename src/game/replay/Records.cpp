@@ -15,10 +15,6 @@ constexpr const char* kLockFile = ".lock";
 
 }  // namespace
 
-const char* CRecords::FileNameOf(int difficulty) {
-    return difficulty >= 0 && difficulty < 3 ? kBestFiles[difficulty] : kLastFile;
-}
-
 bool CRecords::Read(const std::string& path, Replay& replay, std::string& error) {
     std::vector<std::uint8_t> bytes;
     if (!platform::ReadWholeFile(path, kLargestFile, bytes, error)) {
@@ -112,14 +108,14 @@ void CRecords::Report(const std::string& problem) {
 
 bool CRecords::Load(const std::string& name, Replay& replay, std::string& error) const {
     std::string path = name;
-    for (const char* known : {"best-easy", "best-normal", "best-hard", "last"}) {
-        if (name == known) {
+    for (const char* known : {kBestFiles[0], kBestFiles[1], kBestFiles[2], kLastFile}) {
+        if (name + ".yrp" == known) {
             const std::string home = platform::UserDataDirectory("yorun");
             if (home.empty()) {
                 error = "there are no records here (HOME is not set)";
                 return false;
             }
-            path = home + "/" + name + ".yrp";
+            path = home + "/" + known;
         }
     }
     if (!Read(path, replay, error)) {

@@ -17,7 +17,6 @@ public:
     // Saving on: the records are read from the directory, and games are offered to it. Off: nothing is
     // read or written.
     void Open(bool saving);
-    bool IsSaving() const { return saving; }
     // The best score on a difficulty, or -1 when there is none.
     std::int32_t Best(int difficulty) const;
     // A game has ended: it becomes the last game, and the best of its difficulty when it beat it.
@@ -25,8 +24,6 @@ public:
     // The replay a --replay word names: "best-easy", "best-normal", "best-hard" or "last" in the records, or
     // a file's path. False with a message for the player.
     bool Load(const std::string& name, Replay& replay, std::string& error) const;
-
-    static const char* FileNameOf(int difficulty);
 
 private:
     // Reads a replay file; false with the reason.

@@ -1,6 +1,7 @@
 #include "game/replay/Replay.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstring>
 
 namespace Yorun {
@@ -127,11 +128,11 @@ private:
 };
 
 // A set of key codes: its count, then the codes in ascending order.
-void WriteKeys(Writer& writer, const std::uint8_t (&bits)[32]) {
+void WriteKeys(Writer& writer, const std::bitset<256>& keys) {
     std::uint8_t codes[256];
     int count = 0;
     for (int code = 0; code < 256; ++code) {
-        if ((bits[code >> 3] >> (code & 7) & 1) != 0) {
+        if (keys[static_cast<std::size_t>(code)]) {
             codes[count++] = static_cast<std::uint8_t>(code);
         }
     }
@@ -141,7 +142,7 @@ void WriteKeys(Writer& writer, const std::uint8_t (&bits)[32]) {
     writer.Bytes(codes, static_cast<std::size_t>(kept));
 }
 
-bool ReadKeys(Reader& reader, std::uint8_t (&bits)[32]) {
+bool ReadKeys(Reader& reader, std::bitset<256>& keys) {
     std::uint8_t count = 0;
     if (!reader.U8(count)) {
         return false;
@@ -152,7 +153,7 @@ bool ReadKeys(Reader& reader, std::uint8_t (&bits)[32]) {
         if (!reader.U8(code) || code <= previous) {
             return false;
         }
-        bits[code >> 3] |= static_cast<std::uint8_t>(1 << (code & 7));
+        keys.set(code);
         previous = code;
     }
     return true;
@@ -170,9 +171,10 @@ std::vector<std::uint8_t> EncodeReplay(const Replay& replay) {
     writer.U8(static_cast<std::uint8_t>(replay.difficulty));
     writer.I64(replay.recordedAt);
     writer.I64(replay.frequency);
-    for (std::uint32_t word : replay.generator) {
-        writer.U32(word);
-    }
+    writer.U32(replay.generator.x);
+    writer.U32(replay.generator.y);
+    writer.U32(replay.generator.z);
+    writer.U32(replay.generator.w);
     const CarriedState& carried = replay.carried;
     writer.F32(carried.shotTimer);
     writer.F32(carried.launchCounter);
@@ -239,10 +241,8 @@ bool DecodeReplay(const std::uint8_t* bytes, std::size_t size, Replay& replay, s
     CarriedState& carried = replay.carried;
     bool read = body.U8(versionBytes) && versionBytes <= kMaxVersionBytes &&
                 body.Bytes(programVersion, versionBytes) && body.U8(difficulty) &&
-                body.I64(replay.recordedAt) && body.I64(replay.frequency);
-    for (std::uint32_t& word : replay.generator) {
-        read = read && body.U32(word);
-    }
+                body.I64(replay.recordedAt) && body.I64(replay.frequency) && body.U32(replay.generator.x) &&
+                body.U32(replay.generator.y) && body.U32(replay.generator.z) && body.U32(replay.generator.w);
     read = read && body.F32(carried.shotTimer) && body.F32(carried.launchCounter);
     for (std::int32_t& hold : carried.blinkHolds) {
         read = read && body.I32(hold);
@@ -256,8 +256,8 @@ bool DecodeReplay(const std::uint8_t* bytes, std::size_t size, Replay& replay, s
     replay.programVersion.assign(programVersion, versionBytes);
     replay.difficulty = difficulty;
     carried.emptyNoticeFadingIn = fadingIn != 0;
-    const bool generatorZero =
-        (replay.generator[0] | replay.generator[1] | replay.generator[2] | replay.generator[3]) == 0;
+    const XorShift128& generator = replay.generator;
+    const bool generatorZero = (generator.x | generator.y | generator.z | generator.w) == 0;
     if (difficulty > 2 || replay.frequency <= 0 || generatorZero || fadingIn > 1 || carried.shotCueNext < 0 ||
         carried.shotCueNext > 2 || carried.hitCueNext < 0 || carried.hitCueNext > 1 || replay.score < 0 ||
         replay.maxScore < 0 || frameCount == 0 || frameCount > Replay::kMaxFrames) {
@@ -277,11 +277,9 @@ bool DecodeReplay(const std::uint8_t* bytes, std::size_t size, Replay& replay, s
             error = "a frame is damaged";
             return false;
         }
-        for (int byte = 0; byte < 32; ++byte) {
-            if ((frame.triggered[byte] & ~frame.held[byte]) != 0) {
-                error = "a frame is damaged";
-                return false;
-            }
+        if ((frame.triggered & ~frame.held).any()) {
+            error = "a frame is damaged";
+            return false;
         }
     }
     if (body.Left() != 0) {

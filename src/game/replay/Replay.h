@@ -1,8 +1,11 @@
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "game/play/XorShift128.h"
 
 namespace Yorun {
 
@@ -10,13 +13,8 @@ namespace Yorun {
 // read them (after taps were latched and the pads' keys added): held, and triggered this frame.
 struct ReplayFrame {
     std::int64_t ticks = 0;
-    std::uint8_t held[32] = {};       // one bit per key code
-    std::uint8_t triggered[32] = {};  // one bit per key code; only keys that are also held
-
-    bool IsHeld(int code) const { return (held[code >> 3] >> (code & 7) & 1) != 0; }
-    bool IsTriggered(int code) const { return (triggered[code >> 3] >> (code & 7) & 1) != 0; }
-    void SetHeld(int code) { held[code >> 3] |= static_cast<std::uint8_t>(1 << (code & 7)); }
-    void SetTriggered(int code) { triggered[code >> 3] |= static_cast<std::uint8_t>(1 << (code & 7)); }
+    std::bitset<256> held;       // by key code
+    std::bitset<256> triggered;  // by key code; only keys that are also held
 };
 
 // What a game takes over from the games played before it in the same run, besides the generator: a new
@@ -41,9 +39,9 @@ struct Replay {
 
     std::string programVersion;
     std::int32_t difficulty = 0;
-    std::int64_t recordedAt = 0;      // seconds since 1970, UTC
-    std::int64_t frequency = 0;       // the frame timer's ticks per second
-    std::uint32_t generator[4] = {};  // the random generator's state at the start
+    std::int64_t recordedAt = 0;  // seconds since 1970, UTC
+    std::int64_t frequency = 0;   // the frame timer's ticks per second
+    XorShift128 generator;        // the random generator's state at the start
     CarriedState carried;
     std::int32_t score = 0;  // the score and best score the game ended with
     std::int32_t maxScore = 0;

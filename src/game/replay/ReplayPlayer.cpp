@@ -13,16 +13,8 @@ void CReplayPlayer::Start(Replay started, const CarriedState& liveCarried) {
     live = liveCarried;
     next = 0;
     playing = true;
-    const XorShift128& generator = GameRandom();
-    liveGenerator[0] = generator.x;
-    liveGenerator[1] = generator.y;
-    liveGenerator[2] = generator.z;
-    liveGenerator[3] = generator.w;
-    XorShift128& into = GameRandom();
-    into.x = replay.generator[0];
-    into.y = replay.generator[1];
-    into.z = replay.generator[2];
-    into.w = replay.generator[3];
+    liveGenerator = GameRandom();
+    GameRandom() = replay.generator;
 }
 
 void CReplayPlayer::ApplyNextFrame() {
@@ -45,8 +37,8 @@ void CReplayPlayer::ApplyNextFrame() {
         std::uint8_t held[256];
         std::uint8_t triggered[256];
         for (int code = 0; code < 256; ++code) {
-            held[code] = frame.IsHeld(code) ? 0x80 : 0;
-            triggered[code] = frame.IsTriggered(code) ? 1 : 0;
+            held[code] = frame.held[static_cast<std::size_t>(code)] ? 0x80 : 0;
+            triggered[code] = frame.triggered[static_cast<std::size_t>(code)] ? 1 : 0;
         }
         Corvane::g_pInput->Override(held, triggered);
     }
@@ -65,11 +57,7 @@ CarriedState CReplayPlayer::Stop() {
     }
     playing = false;
     RestoreTimer();
-    XorShift128& generator = GameRandom();
-    generator.x = liveGenerator[0];
-    generator.y = liveGenerator[1];
-    generator.z = liveGenerator[2];
-    generator.w = liveGenerator[3];
+    GameRandom() = liveGenerator;
     // The keys the replay held are not the player's: every key counts as released until read again.
     if (Corvane::g_pInput != nullptr) {
         Corvane::g_pInput->Clear();

@@ -32,7 +32,7 @@ public:
 
 private:
     CarriedState live;
-    std::uint32_t liveGenerator[4] = {};
+    XorShift128 liveGenerator;
     Replay replay;
     std::size_t next = 0;
     bool playing = false;

@@ -18,10 +18,8 @@ ReplayFrame CaptureFrame() {
     if (Corvane::g_pInput != nullptr) {
         for (int code = 0; code < 256; ++code) {
             if (Corvane::g_pInput->IsKeyDown(code)) {
-                frame.SetHeld(code);
-                if (Corvane::g_pInput->IsKeyTriggered(code)) {
-                    frame.SetTriggered(code);
-                }
+                frame.held.set(static_cast<std::size_t>(code));
+                frame.triggered.set(static_cast<std::size_t>(code), Corvane::g_pInput->IsKeyTriggered(code));
             }
         }
     }
@@ -39,11 +37,7 @@ void CReplayRecorder::Begin(const CGame& game) {
     replay.frames.clear();
     replay.difficulty = game.state->difficulty;
     replay.frequency = Corvane::g_pApplication != nullptr ? Corvane::g_pApplication->timer.frequency : 0;
-    const XorShift128& generator = GameRandom();
-    replay.generator[0] = generator.x;
-    replay.generator[1] = generator.y;
-    replay.generator[2] = generator.z;
-    replay.generator[3] = generator.w;
+    replay.generator = GameRandom();
     replay.carried = game.CaptureCarried();
     AddFrame();
 }
