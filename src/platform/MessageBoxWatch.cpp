@@ -5,6 +5,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <dirent.h>
+#include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <system_error>
 
 #include "platform/TerminationSignals.h"
@@ -22,6 +24,26 @@ namespace platform {
 namespace {
 
 constexpr auto kLookInterval = std::chrono::milliseconds(20);
+
+// The box is drawn by a child that SDL forks while the watcher runs, and the child opens a display of its
+// own. Were the fork to come while the watcher is inside Xlib (opening its display, setting an error
+// handler), the child would inherit Xlib's global lock held by a thread it does not have, and would wait
+// for it for ever: no box, and the game blocked behind it. The watcher holds this lock whenever it calls
+// into Xlib, and a fork waits for it.
+std::mutex xlibInUse;
+
+void LockBeforeFork() {
+    xlibInUse.lock();
+}
+
+void UnlockAfterFork() {
+    xlibInUse.unlock();
+}
+
+void GuardForks() {
+    static std::once_flag registered;
+    std::call_once(registered, [] { pthread_atfork(&LockBeforeFork, &UnlockAfterFork, &UnlockAfterFork); });
+}
 
 // A window that vanishes between being listed and being asked about is not an error worth ending for.
 int IgnoreError(Display*, XErrorEvent*) {
@@ -127,6 +149,7 @@ MessageBoxWatch::MessageBoxWatch(SDL_Window* owner, const char* caption)
         focusOwner = owner;
         ownerId = X11Desktop::WindowId(owner);
     }
+    GuardForks();
     try {
         watcher = std::thread(&MessageBoxWatch::Watch, this);
     } catch (const std::system_error&) {
@@ -145,26 +168,36 @@ MessageBoxWatch::~MessageBoxWatch() {
 }
 
 void MessageBoxWatch::Watch() {
-    // A connection of its own: the game's is not to be used from another thread.
-    Display* display = focusOwner != nullptr ? XOpenDisplay(nullptr) : nullptr;
-    XErrorHandler previous = display != nullptr ? XSetErrorHandler(&IgnoreError) : nullptr;
-    bool focused = display == nullptr;
+    Display* display = nullptr;
+    XErrorHandler previous = nullptr;
+    {
+        const std::lock_guard xlib(xlibInUse);
+        // A connection of its own: the game's is not to be used from another thread.
+        display = focusOwner != nullptr ? XOpenDisplay(nullptr) : nullptr;
+        previous = display != nullptr ? XSetErrorHandler(&IgnoreError) : nullptr;
+    }
     while (!boxGone) {
         if (TerminationSignals::Requested()) {
             // The box may not have started yet when the signal came: end it each round until the call
             // that shows it has returned.
             EndBoxProcesses();
-        } else if (!focused) {
+        } else if (display != nullptr) {
+            // Checked every round, not once: the focus handed back to the game's window after the box
+            // before may reach the server only after this box has been focused.
+            const std::lock_guard xlib(xlibInUse);
             const ::Window box = FindBox(display, caption, ownerId);
-            if (box != 0) {
+            ::Window focus = 0;
+            int revert = 0;
+            XGetInputFocus(display, &focus, &revert);
+            if (box != 0 && focus != box) {
                 XSetInputFocus(display, box, RevertToParent, CurrentTime);
                 XSync(display, False);
-                focused = true;
             }
         }
         std::this_thread::sleep_for(kLookInterval);
     }
     if (display != nullptr) {
+        const std::lock_guard xlib(xlibInUse);
         XSetErrorHandler(previous);
         XCloseDisplay(display);
     }
