@@ -111,9 +111,8 @@ void CGame::FinishReplay() {
     const Replay& replay = player.Playing();
     if (state->score != replay.score || state->maxScore != replay.maxScore) {
         platform::PrintError(
-            "the replay ended with a best score of %d, not %d as recorded (by version %s): this version "
-            "plays "
-            "its keys differently",
+            "the replay ended with a best score of %d, not %d as recorded (by version %s): "
+            "this version plays its keys differently",
             static_cast<int>(state->maxScore), static_cast<int>(replay.maxScore),
             replay.programVersion.c_str());
     }

@@ -124,17 +124,17 @@ bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t
         error = Reason("cannot write in", DirectoryOf(path));
         return false;
     }
+    // The first failure names the reason: a close after a failed write would only add its own.
     const bool written = WriteAll(descriptor, bytes.data(), bytes.size()) && fchmod(descriptor, 0644) == 0 &&
                          fsync(descriptor) == 0;
     if (!written) {
         error = Reason("cannot write", temporary);
     }
-    if (close(descriptor) != 0 && written) {
+    const bool closed = close(descriptor) == 0;
+    if (written && !closed) {
         error = Reason("cannot write", temporary);
-        unlink(temporary.c_str());
-        return false;
     }
-    if (!written) {
+    if (!written || !closed) {
         unlink(temporary.c_str());
         return false;
     }
