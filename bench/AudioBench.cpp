@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "OggFiles.h"
-#include "platform/AudioMixer.h"
-#include "platform/AudioOutput.h"
-#include "platform/Statistics.h"
+#include "platform/audio/AudioMixer.h"
+#include "platform/audio/AudioOutput.h"
+#include "platform/system/Statistics.h"
 #include "sound/SoundBank.h"
 #include "support/TemporaryDirectory.h"
 

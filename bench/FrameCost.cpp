@@ -22,9 +22,10 @@
 #include "app/Graphics.h"
 #include "game/Game.h"
 #include "game/GameCallbacks.h"
-#include "platform/Device.h"
-#include "platform/DeviceTypes.h"
-#include "platform/Window.h"
+#include "platform/video/Device.h"
+#include "platform/video/DeviceTypes.h"
+#include "platform/video/Video.h"
+#include "platform/video/Window.h"
 
 namespace {
 

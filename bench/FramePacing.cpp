@@ -25,11 +25,12 @@
 #include "app/Application.h"
 #include "game/GameCallbacks.h"
 #include "game/GameState.h"
-#include "platform/AudioMixer.h"
-#include "platform/AudioOutput.h"
-#include "platform/DeviceTypes.h"
-#include "platform/Statistics.h"
-#include "platform/Window.h"
+#include "platform/audio/AudioMixer.h"
+#include "platform/audio/AudioOutput.h"
+#include "platform/system/Statistics.h"
+#include "platform/video/DeviceTypes.h"
+#include "platform/video/Video.h"
+#include "platform/video/Window.h"
 
 namespace {
 

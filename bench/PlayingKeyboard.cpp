@@ -4,7 +4,7 @@
 
 #include "game/Game.h"
 #include "game/GameState.h"
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "support/PlayKeys.h"
 
 namespace bench {
@@ -17,7 +17,7 @@ constexpr int kTitleKeys[4] = {platform::DIK_RETURN, platform::DIK_DOWN, platfor
 
 }  // namespace
 
-bool PlayingKeyboard::Read(std::uint8_t (&keys)[256]) {
+bool PlayingKeyboard::ReadHeld(std::uint8_t (&keys)[256]) {
     std::memset(keys, 0, sizeof(keys));
     switch (Yorun::GetGameState().scene) {
         case Yorun::SCENE_TITLE:

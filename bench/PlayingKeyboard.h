@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/InputSources.h"
+#include "platform/input/InputSources.h"
 
 namespace bench {
 
@@ -19,7 +19,9 @@ public:
     PlayingKeyboard& operator=(const PlayingKeyboard&) = delete;
 
     bool Open() override { return true; }
-    bool Read(std::uint8_t (&keys)[256]) override;
+
+protected:
+    bool ReadHeld(std::uint8_t (&keys)[256]) override;
 
 private:
     void ChooseOnTitle(std::uint8_t (&keys)[256]);

@@ -8,7 +8,8 @@
 #include <system_error>
 
 #include "app/Graphics.h"
-#include "platform/Window.h"
+#include "platform/video/Video.h"
+#include "platform/video/Window.h"
 
 namespace fuzzing {
 

@@ -9,7 +9,7 @@
 #include "FuzzFiles.h"
 #include "game/replay/Records.h"
 #include "game/replay/Replay.h"
-#include "platform/DataFiles.h"
+#include "platform/system/DataFiles.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "FuzzFiles.h"
 #include "app/Graphics.h"
-#include "platform/Texture.h"
-#include "platform/TextureLoader.h"
+#include "platform/video/Texture.h"
+#include "platform/video/TextureLoader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (!fuzzing::StartHeadlessGraphics()) {

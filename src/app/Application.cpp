@@ -3,18 +3,30 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/Diagnostics.h"
 #include "app/Graphics.h"
 #include "app/OptionWords.h"
+#include "base/ErrorReport.h"
 #include "input/Input.h"
-#include "platform/Files.h"
-#include "platform/MessageQueue.h"
-#include "platform/Window.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/events/MessageQueue.h"
+#include "platform/system/CurrentDirectory.h"
+#include "platform/system/ExecutablePath.h"
+#include "platform/video/Window.h"
 #include "resources/TextureList.h"
 
 namespace Corvane {
 
 CApplication* g_pApplication = nullptr;
+
+namespace {
+
+// The route the application object gives error reports: its own boxes.
+int ReportToApplication(const char* text) {
+    return g_pApplication != nullptr ? g_pApplication->ShowBox(text)
+                                     : platform::ShowInformationBox(0, "", text);
+}
+
+}  // namespace
 
 bool CutAtLastSeparator(char* path) {
     // UTF-8 continuation bytes never equal a separator, so a plain byte search is safe.
@@ -54,6 +66,10 @@ void CApplication::ComputeBaseDirectory() {
     CutAtLastSeparator(path);
     std::strncpy(baseDirectory, path, sizeof(baseDirectory) - 1);
     baseDirectory[sizeof(baseDirectory) - 1] = '\0';
+}
+
+int CApplication::ShowBox(const char* text) const {
+    return platform::ShowInformationBox(window != nullptr ? window->GetId() : 0, title, text);
 }
 
 void CApplication::SetWorkDirectory(const char* name) {

@@ -52,6 +52,8 @@ public:
     void EnableTextInput(bool on);
     // Draws and presents the start-up banner (when the device exists).
     void PaintBanner();
+    // A modal information box owned by the main window, with the title as its caption.
+    int ShowBox(const char* text) const;
 
     platform::Window* window = nullptr;
     const ProgramInstance* instance = nullptr;

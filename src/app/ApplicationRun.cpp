@@ -3,8 +3,8 @@
 #include "app/Application.h"
 #include "app/ExitCodes.h"
 #include "input/Input.h"
-#include "platform/Clock.h"
-#include "platform/MessageQueue.h"
+#include "platform/events/MessageQueue.h"
+#include "platform/system/Clock.h"
 
 namespace Corvane {
 

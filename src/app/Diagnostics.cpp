@@ -4,16 +4,14 @@
 
 #include "app/Application.h"
 #include "app/Graphics.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace Corvane {
 
 namespace {
 
 int ShowText(CApplication* application, const char* text) {
-    platform::Window* owner = application != nullptr ? application->window : nullptr;
-    const char* caption = application != nullptr ? application->title : "";
-    return platform::ShowInformationBox(owner, caption, text);
+    return application != nullptr ? application->ShowBox(text) : platform::ShowInformationBox(0, "", text);
 }
 
 }  // namespace
@@ -43,10 +41,6 @@ int ShowMessageBox(CApplication* application, const char* format, ...) {
     FormatCut(text, sizeof(text), format, arguments);
     va_end(arguments);
     return ShowText(application, text);
-}
-
-int ReportToApplication(const char* text) {
-    return ShowText(g_pApplication, text);
 }
 
 }  // namespace Corvane

@@ -18,7 +18,5 @@ void DebugRect(int left, int top, int right, int bottom, std::uint32_t colour);
 // buffer, longer text is cut); returns the button pressed. ReportError (base) does the same for
 // g_pApplication.
 int ShowMessageBox(CApplication* application, const char* format, ...) __attribute__((format(printf, 2, 3)));
-// The route the application object gives ReportError: boxes for g_pApplication.
-int ReportToApplication(const char* text);
 
 }  // namespace Corvane

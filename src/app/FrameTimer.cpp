@@ -1,6 +1,6 @@
 #include "app/FrameTimer.h"
 
-#include "platform/Clock.h"
+#include "platform/system/Clock.h"
 
 namespace Corvane {
 

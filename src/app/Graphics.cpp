@@ -7,11 +7,11 @@
 #include <glm/gtc/constants.hpp>
 
 #include "base/ErrorReport.h"
-#include "platform/Device.h"
-#include "platform/Direct3D.h"
-#include "platform/Font.h"
-#include "platform/SpriteBatcher.h"
-#include "platform/Texture.h"
+#include "platform/video/Device.h"
+#include "platform/video/Direct3D.h"
+#include "platform/video/Font.h"
+#include "platform/video/SpriteBatcher.h"
+#include "platform/video/Texture.h"
 #include "resources/TextureList.h"
 
 namespace Corvane {

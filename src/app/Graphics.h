@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "base/DeviceHandles.h"
-#include "platform/DeviceTypes.h"
-#include "platform/Types.h"
+#include "platform/system/Types.h"
+#include "platform/video/DeviceTypes.h"
 
 namespace platform {
 class Font;

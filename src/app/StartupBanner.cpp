@@ -2,9 +2,10 @@
 
 #include "app/Application.h"
 #include "app/Graphics.h"
-#include "platform/Device.h"
-#include "platform/Font.h"
-#include "platform/Window.h"
+#include "platform/video/Device.h"
+#include "platform/video/Font.h"
+#include "platform/video/Video.h"
+#include "platform/video/Window.h"
 
 namespace Corvane {
 

@@ -2,13 +2,14 @@
 
 #include "app/Application.h"
 #include "input/Input.h"
-#include "platform/InputMethod.h"
-#include "platform/KeyCodes.h"
-#include "platform/Message.h"
-#include "platform/MessageBox.h"
-#include "platform/MessageQueue.h"
-#include "platform/PadState.h"
-#include "platform/Window.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/events/Message.h"
+#include "platform/events/MessageQueue.h"
+#include "platform/input/InputLatch.h"
+#include "platform/input/InputMethod.h"
+#include "platform/input/KeyCodes.h"
+#include "platform/input/PadState.h"
+#include "platform/video/Window.h"
 
 namespace Corvane {
 
@@ -21,7 +22,7 @@ constexpr std::uintptr_t kCommandClose = 105;
 
 // The About box: its caption and its one line of text.
 void ShowAboutBox(Window* owner) {
-    ShowInformationBox(owner, "バージョン情報", "Sample Version 1.0");
+    ShowInformationBox(owner != nullptr ? owner->GetId() : 0, "バージョン情報", "Sample Version 1.0");
 }
 
 void CopyCut(char* destination, std::size_t size, const char* source) {
@@ -87,14 +88,12 @@ std::intptr_t CApplication::WindowProc(Window*, const Message& message) {
         }
         case WM_SYSKEYDOWN:
             // Alt+Enter switches between the window and full screen, at any time; its Enter is not the
-            // game's, so it does not also confirm a menu.
+            // game's, so it does not also confirm a menu: the input latch holds it back until let go.
             if (message.wParam == DIK_RETURN) {
                 if ((message.lParam & kKeyWasDown) == 0 && window != nullptr) {
                     window->SetFullscreen(!window->IsFullscreen());
                 }
-                if (g_pInput != nullptr) {
-                    g_pInput->HideUntilReleased(DIK_RETURN);
-                }
+                GetInputLatch().HoldBack(DIK_RETURN);
             }
             return 0;
         case WM_PADBUTTONDOWN:

@@ -3,14 +3,14 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace Corvane {
 
 namespace {
 
 int ShowUnowned(const char* text) {
-    return platform::ShowInformationBox(nullptr, "", text);
+    return platform::ShowInformationBox(0, "", text);
 }
 
 ReportRoute currentRoute = &ShowUnowned;

@@ -31,24 +31,6 @@ constexpr CueSlot kScoreZoom{6, 0};
 constexpr CueSlot kTimeUp{7, 0};
 }  // namespace Cue
 
-// A row of the cue table: a file loaded into a bank's slot at start-up.
-struct CueFile {
-    int bank;
-    int slot;
-    const char* fileName;
-};
-
-constexpr CueFile kCueFiles[] = {
-    {0, 0, "fm015_a.ogg"},    {0, 1, "fm015_a.ogg"},    {0, 2, "fm015_a.ogg"},  {1, 0, "cursor18.ogg"},
-    {1, 1, "beep15.ogg"},     {2, 0, "don11.ogg"},      {2, 1, "don11.ogg"},    {3, 0, "sh-bad.ogg"},
-    {4, 0, "cursor15_a.ogg"}, {4, 1, "cursor15_a.ogg"}, {4, 2, "bosu27.ogg"},   {4, 3, "cursor00_a.ogg"},
-    {4, 5, "gun14_a.ogg"},    {5, 0, "cursor07.ogg"},   {5, 1, "cursor07.ogg"}, {6, 0, "swing41.ogg"},
-    {7, 0, "encaunt.ogg"},
-};
-
-// Every loaded cue sits 20 dB below the file's own level.
-constexpr int kCueVolume = -2000;
-
 // The four ways a cue is played; every cue plays once, from its beginning.
 // Restart: play, cutting off a play still sounding.
 void PlayRestart(CGameState& state, CueSlot cue);

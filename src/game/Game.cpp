@@ -8,8 +8,8 @@
 #include "game/Screen.h"
 #include "game/play/XorShift128.h"
 #include "input/Input.h"
-#include "platform/ErrorOutput.h"
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
+#include "platform/system/ErrorOutput.h"
 
 namespace Yorun {
 
@@ -177,7 +177,7 @@ void CGame::UpdateScenes() {
             // The title has just confirmed a difficulty: the game starts in this same update, and so does
             // its recording, from the state the game starts from.
             if (state->sceneChanged) {
-                recorder.Begin(*this);
+                recorder.Begin(state->difficulty, CaptureCarried());
                 StartNewGame();
             }
             break;

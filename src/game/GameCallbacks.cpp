@@ -7,7 +7,7 @@
 #include "base/ErrorReport.h"
 #include "game/Game.h"
 #include "game/GameOptions.h"
-#include "platform/Device.h"
+#include "platform/video/Device.h"
 
 namespace Yorun {
 

@@ -1,7 +1,7 @@
 #include "game/GameState.h"
 
 #include "app/Application.h"
-#include "game/Cues.h"
+#include "game/CueFiles.h"
 
 namespace Yorun {
 

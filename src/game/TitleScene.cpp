@@ -7,7 +7,7 @@
 #include "game/Screen.h"
 #include "game/replay/Records.h"
 #include "input/Input.h"
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "sprite/SpriteTypes.h"
 
 namespace Yorun {

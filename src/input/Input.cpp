@@ -4,8 +4,8 @@
 
 #include "base/ErrorReport.h"
 #include "input/PadKeys.h"
-#include "platform/Clock.h"
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
+#include "platform/system/Clock.h"
 
 namespace Corvane {
 
@@ -87,7 +87,6 @@ void CInput::Refresh(bool active) {
     std::uint8_t keyState[256];
     if (keyboardSource->Read(keyState)) {
         AddPadKeys(keyState);
-        HideKeys(keyState);
         if (active) {
             UpdateKeys(now, keyState);
         }
@@ -108,21 +107,6 @@ void CInput::AddPadKeys(std::uint8_t (&state)[256]) {
     const int count = controllerSource->ReadPads(pads, kPadCapacity);
     for (int pad = 0; pad < count; ++pad) {
         Corvane::AddPadKeys(pads[pad], state);
-    }
-}
-
-void CInput::HideKeys(std::uint8_t (&state)[256]) {
-    // Enter read down together with Alt belongs to Alt+Enter too, whichever of the two is let go first.
-    const bool alt = ((state[platform::DIK_LMENU] | state[platform::DIK_RMENU]) & 0x80) != 0;
-    if (alt && (state[platform::DIK_RETURN] & 0x80) != 0) {
-        hiddenKeys[platform::DIK_RETURN] = 1;
-    }
-    for (int code = 0; code < 256; ++code) {
-        if ((state[code] & 0x80) == 0) {
-            hiddenKeys[code] = 0;
-        } else if (hiddenKeys[code] != 0) {
-            state[code] = 0;
-        }
     }
 }
 

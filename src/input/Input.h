@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "platform/InputSources.h"
-#include "platform/Types.h"
+#include "platform/input/InputSources.h"
+#include "platform/system/Types.h"
 
 namespace Corvane {
 
@@ -32,9 +32,6 @@ public:
     void Destroy();
     bool IsKeyDown(int key) const { return (keys[key & 0xFF] & 0x80) != 0; }
     bool IsKeyTriggered(int key) const { return keyTriggered[key & 0xFF] != 0; }
-    // The key went down as part of a desktop shortcut (the Enter of Alt+Enter): it reads as up until it has
-    // been let go.
-    void HideUntilReleased(int key) { hiddenKeys[key & 0xFF] = 1; }
     // For this frame the keys read as given (bit 7 held, non-zero triggered) instead of as the devices left
     // them: a recorded game plays back.
     void Override(const std::uint8_t (&held)[256], const std::uint8_t (&triggered)[256]);
@@ -59,9 +56,8 @@ public:
 private:
     // The rule every digital input follows; returns the triggered flag and may move the trigger time.
     std::uint8_t Trigger(bool down, bool wasDown, std::uint32_t& triggerTime, std::uint32_t now) const;
-    // The keys the pads hold are added to the keyboard's, and keys held back from the game are taken out.
+    // The keys the pads hold are added to the keyboard's.
     void AddPadKeys(std::uint8_t (&state)[256]);
-    void HideKeys(std::uint8_t (&state)[256]);
     void UpdateKeys(std::uint32_t now, const std::uint8_t (&state)[256]);
     void UpdateMouse(std::uint32_t now, const platform::MouseState& state);
     void UpdateController(std::uint32_t now, int slot, const platform::ControllerState& state);
@@ -72,7 +68,6 @@ private:
     platform::ControllerSource* controllerSource = nullptr;
     bool created = false;
     int controllerCount = 0;                // controller slots filled when the input was created
-    std::uint8_t hiddenKeys[256] = {};      // 1 = held back from the game until let go
     platform::PadState pads[kPadCapacity];  // the pads as last read
 };
 

@@ -1,6 +1,6 @@
 #include "input/PadKeys.h"
 
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 
 namespace Corvane {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/PadState.h"
+#include "platform/input/PadState.h"
 
 namespace Corvane {
 

@@ -5,8 +5,9 @@
 #include "app/OptionWords.h"
 #include "game/GameCallbacks.h"
 #include "game/GameOptions.h"
-#include "platform/Types.h"
-#include "platform/Window.h"
+#include "platform/system/Types.h"
+#include "platform/video/Video.h"
+#include "platform/video/Window.h"
 
 namespace {
 

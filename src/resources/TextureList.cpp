@@ -7,9 +7,9 @@
 
 #include "base/CopyText.h"
 #include "base/DeviceHandles.h"
-#include "platform/Statistics.h"
-#include "platform/Texture.h"
-#include "platform/TextureLoader.h"
+#include "platform/system/Statistics.h"
+#include "platform/video/Texture.h"
+#include "platform/video/TextureLoader.h"
 
 namespace Corvane {
 

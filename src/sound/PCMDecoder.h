@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AudioTypes.h"
+#include "platform/audio/AudioTypes.h"
 #include "sound/Sp.h"
 
 namespace Dix {

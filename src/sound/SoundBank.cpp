@@ -1,8 +1,7 @@
 #include "sound/SoundBank.h"
 
-#include "app/Application.h"
-#include "app/Diagnostics.h"
-#include "platform/Statistics.h"
+#include "base/ErrorReport.h"
+#include "platform/system/Statistics.h"
 #include "sound/OggDecoder.h"
 #include "sound/OggVorbisMemory.h"
 
@@ -39,7 +38,7 @@ void SoundBank::Load(const char* fileName, int slot) {
     // window, so no window is named.
     platform::AudioDevice* created = nullptr;
     if (platform::Succeeded(platform::AudioDevice::Create(&created))) {
-        created->SetCooperativeLevel(nullptr, platform::DSSCL_PRIORITY);
+        created->SetCooperativeLevel(0, platform::DSSCL_PRIORITY);
     }
     device = Com_ptr<platform::AudioDevice>(created);
 
@@ -50,8 +49,8 @@ void SoundBank::Load(const char* fileName, int slot) {
         player.Open(decoder->Clone());
         loaded[slot] = true;
     } else {
-        Corvane::ShowMessageBox(
-            Corvane::g_pApplication,
+        // The application's box: its window owns it and its title is the caption.
+        Corvane::ReportError(
             "【%s】が読み込めませんでした。\nファイル名やディレクトリが間違っていないか確認してください。",
             fileName != nullptr ? fileName : "");
     }

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/AudioDevice.h"
+#include "platform/audio/AudioDevice.h"
 #include "sound/ComPtr.h"
 #include "sound/StreamPlayer.h"
 

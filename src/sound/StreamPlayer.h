@@ -7,9 +7,9 @@
 #include <mutex>
 #include <thread>
 
-#include "platform/AudioBuffer.h"
-#include "platform/AudioDevice.h"
-#include "platform/AudioTypes.h"
+#include "platform/audio/AudioBuffer.h"
+#include "platform/audio/AudioDevice.h"
+#include "platform/audio/AudioTypes.h"
 #include "sound/ComPtr.h"
 #include "sound/PCMDecoder.h"
 #include "sound/Sp.h"

@@ -6,7 +6,7 @@
 
 #include "app/Application.h"
 #include "app/Graphics.h"
-#include "platform/Texture.h"
+#include "platform/video/Texture.h"
 #include "sprite/SpriteTypes.h"
 
 namespace Corvane {

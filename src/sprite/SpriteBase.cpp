@@ -5,8 +5,8 @@
 
 #include "base/CopyText.h"
 #include "base/ErrorReport.h"
-#include "platform/Files.h"
-#include "platform/Texture.h"
+#include "platform/system/CurrentDirectory.h"
+#include "platform/video/Texture.h"
 #include "resources/TextureList.h"
 #include "sprite/SpriteTypes.h"
 

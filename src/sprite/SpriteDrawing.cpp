@@ -2,8 +2,8 @@
 #include <glm/ext/matrix_transform.hpp>
 
 #include "app/Graphics.h"
-#include "platform/Device.h"
-#include "platform/SpriteBatcher.h"
+#include "platform/video/Device.h"
+#include "platform/video/SpriteBatcher.h"
 #include "sprite/SpriteBase.h"
 #include "sprite/SpriteTypes.h"
 

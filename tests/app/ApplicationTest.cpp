@@ -9,8 +9,8 @@
 #include <string>
 
 #include "app/Graphics.h"
-#include "platform/Device.h"
-#include "platform/Window.h"
+#include "platform/video/Device.h"
+#include "platform/video/Window.h"
 #include "support/RecordingMessageBoxes.h"
 
 using Corvane::CApplication;

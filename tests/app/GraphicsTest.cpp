@@ -9,8 +9,8 @@
 
 #include "app/Application.h"
 #include "app/Diagnostics.h"
-#include "platform/Device.h"
-#include "platform/Texture.h"
+#include "platform/video/Device.h"
+#include "platform/video/Texture.h"
 #include "support/SoftwareGraphics.h"
 
 using Corvane::g_pDevice;
@@ -35,17 +35,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(Graphics, TransformsLookFromBehindTheScreenWithAQuarterPiPerspective) {
-    const glm::mat4 view = g_pDevice->GetTransform(D3DTS_VIEW);
-    const glm::vec4 eye = view * glm::vec4(0.0f, 0.0f, -3.0f, 1.0f);
-    EXPECT_NEAR(eye.z, 0.0f, 1e-6f);
-    const glm::vec4 ahead = view * glm::vec4(0.0f, 0.0f, 1.0f, 1.0f);
-    EXPECT_NEAR(ahead.z, 4.0f, 1e-6f);
-    const glm::mat4 expected = glm::perspectiveLH(glm::quarter_pi<float>(), 800.0f / 600.0f, 0.01f, 5000.0f);
-    EXPECT_EQ(g_pDevice->GetTransform(D3DTS_PROJECTION), expected);
-    EXPECT_EQ(g_pDevice->GetTransform(D3DTS_WORLD), glm::mat4(1.0f));
-}
 
 TEST_F(Graphics, DrawTextIsGreenWithAOnePixelGreyShadowToTheLowerRight) {
     g_pGraphics->DrawText(100, 100, "HELLO 123");
@@ -82,24 +71,6 @@ TEST_F(Graphics, FrameRectOutlinesTheRectangleOnly) {
     EXPECT_TRUE(ColoursNear(graphics.Pixel(200, 100), 0xFFFF0000, 0));
     EXPECT_TRUE(ColoursNear(graphics.Pixel(150, 150), 0xFFFF0000, 0));
     EXPECT_EQ(graphics.CountNear(102, 52, 198, 148, kBlack, 0), 96 * 96);
-}
-
-TEST_F(Graphics, FrameRectRestoresLightingAndTheStageTexture) {
-    const std::uint32_t pixel = 0xFFFFFFFF;
-    Texture* texture = g_pDevice->CreateTexture(1, 1, &pixel, 4);
-    ASSERT_NE(texture, nullptr);
-    g_pDevice->SetTexture(0, texture);
-    g_pDevice->SetRenderState(D3DRS_LIGHTING, 1);
-    g_pGraphics->DrawFrameRect(10, 10, 20, 20, 0xFF00FF00);
-    EXPECT_EQ(g_pDevice->GetRenderState(D3DRS_LIGHTING), 1u);
-    Texture* stage = g_pDevice->GetTexture(0);
-    EXPECT_EQ(stage, texture);
-    // The caller's reference, the device's and the one just taken: nothing was leaked or dropped.
-    EXPECT_EQ(stage->AddRef(), 4u);
-    stage->Release();
-    stage->Release();
-    g_pDevice->SetTexture(0, nullptr);
-    EXPECT_EQ(texture->Release(), 0u);
 }
 
 TEST_F(Graphics, DebugEntriesDrawThroughTheGraphicsObject) {

@@ -5,7 +5,7 @@
 
 #include "app/Application.h"
 #include "app/ExitCodes.h"
-#include "platform/Message.h"
+#include "platform/events/Message.h"
 #include "support/ScriptedMessageQueue.h"
 #include "support/TestClock.h"
 

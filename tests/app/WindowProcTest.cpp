@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "app/Application.h"
-#include "platform/Message.h"
+#include "platform/events/Message.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/ScriptedMessageQueue.h"
 

@@ -7,8 +7,9 @@
 
 #include "app/Application.h"
 #include "app/Graphics.h"
-#include "platform/Device.h"
-#include "platform/Window.h"
+#include "platform/video/Device.h"
+#include "platform/video/Video.h"
+#include "platform/video/Window.h"
 
 namespace {
 

@@ -11,8 +11,9 @@
 #include <cstdio>
 #include <thread>
 
-#include "platform/MessageBoxWatch.h"
-#include "platform/Window.h"
+#include "platform/desktop/linux/MessageBoxWatch.h"
+#include "platform/video/Video.h"
+#include "platform/video/Window.h"
 
 namespace {
 

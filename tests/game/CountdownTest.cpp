@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "support/PlayField.h"
 
 using namespace Yorun;

@@ -7,9 +7,10 @@
 #include <sstream>
 #include <string>
 
+#include "game/CueFiles.h"
 #include "game/GameCallbacks.h"
 #include "game/GameState.h"
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "sound/StreamPlayer.h"
 #include "support/GameDriver.h"
 #include "support/ImageFiles.h"

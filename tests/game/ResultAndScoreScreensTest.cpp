@@ -2,7 +2,7 @@
 
 #include "game/FadeCurtain.h"
 #include "game/ScoreScreen.h"
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "support/PlayField.h"
 
 using namespace Yorun;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/Cues.h"
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "sound/StreamPlayer.h"
 #include "support/GameDriver.h"
 

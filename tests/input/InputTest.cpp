@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
-#include "platform/KeyCodes.h"
-#include "platform/Message.h"
-#include "platform/Window.h"
+#include "platform/events/Message.h"
+#include "platform/input/KeyCodes.h"
+#include "platform/video/Video.h"
+#include "platform/video/Window.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/ScriptedKeyboard.h"
 #include "support/ScriptedMessageQueue.h"
@@ -193,12 +194,14 @@ public:
         state = states[slot];
         return true;
     }
-    int ReadPads(PadState*, int) override { return 0; }
     void Close() override { closed = true; }
 
     ControllerState states[2];
     int opened = 0;
     bool closed = false;
+
+protected:
+    int ReadHeldPads(PadState*, int) override { return 0; }
 };
 
 }  // namespace

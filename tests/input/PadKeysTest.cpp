@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 
 namespace {
 

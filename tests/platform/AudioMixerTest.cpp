@@ -8,9 +8,9 @@
 #include <string>
 
 #include "PulledOutput.h"
-#include "platform/AudioBuffer.h"
-#include "platform/AudioMixer.h"
-#include "platform/Statistics.h"
+#include "platform/audio/AudioBuffer.h"
+#include "platform/audio/AudioMixer.h"
+#include "platform/system/Statistics.h"
 
 namespace {
 

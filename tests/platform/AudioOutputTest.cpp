@@ -10,12 +10,13 @@
 #include <vector>
 
 #include "PulledOutput.h"
-#include "platform/AudioBuffer.h"
-#include "platform/AudioDevice.h"
-#include "platform/AudioMixer.h"
-#include "platform/AudioOutput.h"
-#include "platform/Statistics.h"
-#include "platform/Window.h"
+#include "platform/audio/AudioBuffer.h"
+#include "platform/audio/AudioDevice.h"
+#include "platform/audio/AudioMixer.h"
+#include "platform/audio/AudioOutput.h"
+#include "platform/system/Statistics.h"
+#include "platform/video/Video.h"
+#include "platform/video/Window.h"
 
 namespace {
 

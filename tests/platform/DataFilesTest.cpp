@@ -1,6 +1,6 @@
 // Files kept for the user between runs: where they go, and that replacing one can be cut short at any
 // moment without leaving it damaged.
-#include "platform/DataFiles.h"
+#include "platform/system/DataFiles.h"
 
 #include <gtest/gtest.h>
 

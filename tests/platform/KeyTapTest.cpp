@@ -1,23 +1,33 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "app/Application.h"
 #include "input/Input.h"
-#include "platform/KeyCodes.h"
-#include "platform/MessageQueue.h"
-#include "platform/Window.h"
+#include "platform/events/MessageQueue.h"
+#include "platform/input/KeyCodes.h"
+#include "platform/video/Video.h"
+#include "support/ScriptedMessageQueue.h"
 
 using namespace platform;
+using testing_support::ScriptedMessageQueue;
 
 namespace {
 
-// The real keyboard and message queue: events go through SDL's queue as the window system's would. The
-// keyboard state SDL keeps is not touched by pushed events, so every press pushed here is one that the
-// once-a-frame snapshot misses, like a tap that starts and ends between two frames.
-class KeyTap : public ::testing::Test {
+// How a key press reaches the program: as an event in SDL's queue, which the SDL message queue translates,
+// or as a message that a test's queue hands out. The keyboard read is SDL's either way, and SDL's keyboard
+// state is not touched by pushed events, so every press here is one that the once-a-frame snapshot misses,
+// like a tap that starts and ends between two frames.
+enum class Delivery { SdlEvent, ScriptedMessage };
+
+class KeyTap : public ::testing::TestWithParam<Delivery> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(InitVideo("Yorun"));
+        if (GetParam() == Delivery::ScriptedMessage) {
+            scripted = std::make_unique<ScriptedMessageQueue>();
+        }
         application.active = true;
         ASSERT_TRUE(Succeeded(input.Create()));
         Corvane::g_pInput = &input;
@@ -25,11 +35,19 @@ protected:
 
     void TearDown() override { Corvane::g_pInput = nullptr; }
 
-    void Push(SDL_EventType type, SDL_Scancode scancode) {
+    // A key goes down and up again, with Alt held or not.
+    void Tap(SDL_Scancode scancode, std::uint8_t code, bool withAlt = false) {
+        if (scripted != nullptr) {
+            scripted->Add(withAlt ? WM_SYSKEYDOWN : WM_KEYDOWN, code);
+            return;
+        }
         SDL_Event event{};
-        event.type = type;
+        event.type = SDL_KEYDOWN;
         event.key.keysym.scancode = scancode;
         event.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
+        event.key.keysym.mod = withAlt ? KMOD_LALT : KMOD_NONE;
+        ASSERT_EQ(SDL_PushEvent(&event), 1);
+        event.type = SDL_KEYUP;
         ASSERT_EQ(SDL_PushEvent(&event), 1);
     }
 
@@ -43,16 +61,16 @@ protected:
         input.Refresh(application.active);
     }
 
+    std::unique_ptr<ScriptedMessageQueue> scripted;
     Corvane::CApplication application;
     Corvane::CInput input;
 };
 
 }  // namespace
 
-TEST_F(KeyTap, AKeyTappedBetweenTwoFramesIsHeldAndTriggeredForExactlyOneFrame) {
+TEST_P(KeyTap, AKeyTappedBetweenTwoFramesIsHeldAndTriggeredForExactlyOneFrame) {
     Frame();
-    Push(SDL_KEYDOWN, SDL_SCANCODE_RETURN);
-    Push(SDL_KEYUP, SDL_SCANCODE_RETURN);
+    Tap(SDL_SCANCODE_RETURN, DIK_RETURN);
     Frame();
     EXPECT_TRUE(input.IsKeyDown(DIK_RETURN));
     EXPECT_TRUE(input.IsKeyTriggered(DIK_RETURN));
@@ -61,9 +79,36 @@ TEST_F(KeyTap, AKeyTappedBetweenTwoFramesIsHeldAndTriggeredForExactlyOneFrame) {
     EXPECT_FALSE(input.IsKeyTriggered(DIK_RETURN));
 }
 
-TEST_F(KeyTap, APadButtonTappedBetweenTwoFramesPressesItsKeyForOneFrame) {
+TEST_P(KeyTap, TheEnterOfAltEnterIsNotTheGamesButAPlainEnterAfterItIs) {
+    Frame();
+    Tap(SDL_SCANCODE_RETURN, DIK_RETURN, true);
+    Frame();
+    EXPECT_FALSE(input.IsKeyDown(DIK_RETURN));
+    Tap(SDL_SCANCODE_RETURN, DIK_RETURN);
+    Frame();
+    EXPECT_TRUE(input.IsKeyTriggered(DIK_RETURN));
+}
+
+INSTANTIATE_TEST_SUITE_P(Deliveries, KeyTap, ::testing::Values(Delivery::SdlEvent, Delivery::ScriptedMessage),
+                         [](const ::testing::TestParamInfo<Delivery>& info) {
+                             return info.param == Delivery::SdlEvent ? std::string("SdlEvent")
+                                                                     : std::string("ScriptedMessage");
+                         });
+
+TEST(PadTap, APadButtonTappedBetweenTwoFramesPressesItsKeyForOneFrame) {
+    ASSERT_TRUE(InitVideo("Yorun"));
+    Corvane::CApplication application;
+    application.active = true;
+    Corvane::CInput input;
+    ASSERT_TRUE(Succeeded(input.Create()));
+    const auto frame = [&] {
+        Message message;
+        while (GetMessageQueue().Peek(message)) {
+            Corvane::MainWindowProc(nullptr, message);
+        }
+        input.Refresh(application.active);
+    };
     // A virtual pad in the standard layout, plugged in as a real one would be.
-    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0);
     SDL_VirtualJoystickDesc description{};
     description.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
     description.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
@@ -74,30 +119,18 @@ TEST_F(KeyTap, APadButtonTappedBetweenTwoFramesPressesItsKeyForOneFrame) {
     ASSERT_TRUE(SDL_IsGameController(index));
     SDL_Joystick* joystick = SDL_JoystickOpen(index);
     ASSERT_NE(joystick, nullptr);
-    Frame();
+    frame();
 
     SDL_JoystickSetVirtualButton(joystick, SDL_CONTROLLER_BUTTON_B, 1);
     SDL_JoystickUpdate();
     SDL_JoystickSetVirtualButton(joystick, SDL_CONTROLLER_BUTTON_B, 0);
     SDL_JoystickUpdate();
-    Frame();
+    frame();
     EXPECT_TRUE(input.IsKeyDown(DIK_Z));
     EXPECT_TRUE(input.IsKeyTriggered(DIK_Z));
-    Frame();
+    frame();
     EXPECT_FALSE(input.IsKeyDown(DIK_Z));
 
     SDL_JoystickClose(joystick);
     SDL_JoystickDetachVirtual(index);
-}
-
-TEST_F(KeyTap, TheEnterOfAltEnterIsNotLatched) {
-    Frame();
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.scancode = SDL_SCANCODE_RETURN;
-    event.key.keysym.sym = SDLK_RETURN;
-    event.key.keysym.mod = KMOD_LALT;
-    ASSERT_EQ(SDL_PushEvent(&event), 1);
-    Frame();
-    EXPECT_FALSE(input.IsKeyDown(DIK_RETURN));
 }

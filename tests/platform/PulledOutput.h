@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "platform/AudioBuffer.h"
-#include "platform/AudioDevice.h"
-#include "platform/AudioMixer.h"
-#include "platform/AudioOutput.h"
+#include "platform/audio/AudioBuffer.h"
+#include "platform/audio/AudioDevice.h"
+#include "platform/audio/AudioMixer.h"
+#include "platform/audio/AudioOutput.h"
 
 namespace audio_testing {
 

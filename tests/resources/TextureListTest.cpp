@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/Graphics.h"
-#include "platform/Statistics.h"
-#include "platform/Texture.h"
+#include "platform/system/Statistics.h"
+#include "platform/video/Texture.h"
 #include "support/ImageFiles.h"
 #include "support/SoftwareGraphics.h"
 

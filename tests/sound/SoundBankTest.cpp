@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "OggFiles.h"
-#include "platform/AudioMixer.h"
-#include "platform/AudioOutput.h"
+#include "platform/audio/AudioMixer.h"
+#include "platform/audio/AudioOutput.h"
 #include "sound/SoundBank.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TemporaryDirectory.h"

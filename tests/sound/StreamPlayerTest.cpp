@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "OggFiles.h"
-#include "platform/AudioDevice.h"
-#include "platform/AudioMixer.h"
-#include "platform/AudioOutput.h"
-#include "platform/Statistics.h"
+#include "platform/audio/AudioDevice.h"
+#include "platform/audio/AudioMixer.h"
+#include "platform/audio/AudioOutput.h"
+#include "platform/system/Statistics.h"
 #include "sound/OggDecoder.h"
 #include "sound/OggVorbisMemory.h"
 #include "sound/StreamPlayer.h"

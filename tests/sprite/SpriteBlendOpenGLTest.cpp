@@ -5,9 +5,10 @@
 #include <filesystem>
 
 #include "app/Graphics.h"
-#include "platform/Device.h"
-#include "platform/SpriteBatcher.h"
-#include "platform/Window.h"
+#include "platform/video/Device.h"
+#include "platform/video/SpriteBatcher.h"
+#include "platform/video/Video.h"
+#include "platform/video/Window.h"
 #include "sprite/Sprite.h"
 #include "sprite/SpriteTypes.h"
 #include "support/ImageFiles.h"

@@ -5,7 +5,7 @@
 #include <glm/gtc/constants.hpp>
 
 #include "app/Graphics.h"
-#include "platform/Device.h"
+#include "platform/video/Device.h"
 #include "sprite/Sprite.h"
 #include "sprite/SpriteTypes.h"
 #include "support/ImageFiles.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/Graphics.h"
-#include "platform/Texture.h"
+#include "platform/video/Texture.h"
 #include "sprite/SpriteTypes.h"
 #include "support/ImageFiles.h"
 #include "support/RecordingMessageBoxes.h"

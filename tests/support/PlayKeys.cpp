@@ -1,6 +1,6 @@
 #include "support/PlayKeys.h"
 
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 
 namespace testing_support {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace testing_support {
 
@@ -18,7 +18,7 @@ public:
     RecordingMessageBoxes() { platform::SetMessageBoxes(this); }
     ~RecordingMessageBoxes() override { platform::SetMessageBoxes(nullptr); }
 
-    int Show(platform::Window*, const char* caption, const char* text) override {
+    int Show(platform::WindowId, const char* caption, const char* text) override {
         boxes.push_back(Box{caption, text});
         return platform::IDOK;
     }

@@ -6,7 +6,7 @@
 
 #include "game/GameCallbacks.h"
 #include "input/Input.h"
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "support/GameDriver.h"
 #include "support/PlayKeys.h"
 

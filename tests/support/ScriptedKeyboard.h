@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/InputSources.h"
+#include "platform/input/InputSources.h"
 
 namespace testing_support {
 
@@ -15,20 +15,21 @@ public:
 
     bool Open() override { return true; }
 
-    bool Read(std::uint8_t (&keys)[256]) override {
-        if (failReads) {
-            return false;
-        }
-        std::memcpy(keys, held, sizeof(held));
-        return true;
-    }
-
     void Press(int key) { held[key & 0xFF] = 0x80; }
     void Release(int key) { held[key & 0xFF] = 0; }
     void ReleaseAll() { std::memset(held, 0, sizeof(held)); }
 
     std::uint8_t held[256] = {};
     bool failReads = false;
+
+protected:
+    bool ReadHeld(std::uint8_t (&keys)[256]) override {
+        if (failReads) {
+            return false;
+        }
+        std::memcpy(keys, held, sizeof(held));
+        return true;
+    }
 };
 
 }  // namespace testing_support

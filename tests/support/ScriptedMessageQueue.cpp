@@ -10,7 +10,7 @@ ScriptedMessageQueue::~ScriptedMessageQueue() {
     platform::SetMessageQueue(nullptr);
 }
 
-bool ScriptedMessageQueue::Peek(platform::Message& message) {
+bool ScriptedMessageQueue::Take(platform::Message& message) {
     if (messages.empty()) {
         if (onEmpty) {
             onEmpty();

@@ -3,7 +3,7 @@
 #include <deque>
 #include <functional>
 
-#include "platform/MessageQueue.h"
+#include "platform/events/MessageQueue.h"
 
 namespace testing_support {
 
@@ -14,13 +14,15 @@ public:
     ScriptedMessageQueue();
     ~ScriptedMessageQueue() override;
 
-    bool Peek(platform::Message& message) override;
     void Post(const platform::Message& message) override { messages.push_back(message); }
 
     void Add(std::uint32_t id, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
 
     std::deque<platform::Message> messages;
     std::function<void()> onEmpty;
+
+protected:
+    bool Take(platform::Message& message) override;
 };
 
 }  // namespace testing_support

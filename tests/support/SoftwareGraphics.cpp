@@ -4,8 +4,9 @@
 #include <vector>
 
 #include "app/Graphics.h"
-#include "platform/Device.h"
-#include "platform/Window.h"
+#include "platform/video/Device.h"
+#include "platform/video/Video.h"
+#include "platform/video/Window.h"
 
 namespace testing_support {
 

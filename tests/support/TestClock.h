@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/Clock.h"
+#include "platform/system/Clock.h"
 
 namespace testing_support {
 

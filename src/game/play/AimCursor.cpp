@@ -3,7 +3,7 @@
 #include "app/Graphics.h"
 #include "game/Screen.h"
 #include "input/Input.h"
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "sprite/SpriteTypes.h"
 
 namespace Yorun {

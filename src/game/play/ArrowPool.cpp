@@ -6,7 +6,7 @@
 #include "game/Screen.h"
 #include "game/play/PlayTypes.h"
 #include "input/Input.h"
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "sprite/SpriteTypes.h"
 
 namespace Yorun {

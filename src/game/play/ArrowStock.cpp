@@ -5,7 +5,7 @@
 #include "game/GameState.h"
 #include "game/Screen.h"
 #include "input/Input.h"
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "sprite/SpriteTypes.h"
 
 namespace Yorun {

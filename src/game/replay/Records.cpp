@@ -1,7 +1,8 @@
 #include "game/replay/Records.h"
 
 #include "base/ErrorReport.h"
-#include "platform/DataFiles.h"
+#include "platform/system/DataFiles.h"
+#include "platform/system/FileLock.h"
 
 namespace Yorun {
 

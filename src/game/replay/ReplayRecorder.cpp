@@ -3,8 +3,6 @@
 #include <ctime>
 
 #include "app/Application.h"
-#include "game/Game.h"
-#include "game/GameState.h"
 #include "game/play/XorShift128.h"
 #include "input/Input.h"
 
@@ -31,14 +29,14 @@ void CReplayRecorder::Initialize() {
     replay.programVersion = YORUN_VERSION;
 }
 
-void CReplayRecorder::Begin(const CGame& game) {
+void CReplayRecorder::Begin(std::int32_t difficulty, const CarriedState& carried) {
     finished = false;
     recording = true;
     replay.frames.clear();
-    replay.difficulty = game.state->difficulty;
+    replay.difficulty = difficulty;
     replay.frequency = Corvane::g_pApplication != nullptr ? Corvane::g_pApplication->timer.frequency : 0;
     replay.generator = GameRandom();
-    replay.carried = game.CaptureCarried();
+    replay.carried = carried;
     AddFrame();
 }
 

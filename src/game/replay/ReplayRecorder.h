@@ -4,17 +4,16 @@
 
 namespace Yorun {
 
-class CGame;
-
 // Records every game as it is played: from the update that confirms the difficulty, each frame's keys and
 // time, until the score screen comes up. Room for the longest game is set aside once, at start-up, so
 // recording allocates nothing while a game runs; a game longer than that is not kept.
 class CReplayRecorder {
 public:
     void Initialize();
-    // The difficulty has just been confirmed, in this update: the state the game starts from and this
-    // frame begin the recording. Called before the new game is set up.
-    void Begin(const CGame& game);
+    // The difficulty has just been confirmed, in this update: the state the game starts from (the
+    // difficulty, and what it carries over from the games before it) and this frame begin the recording.
+    // Called before the new game is set up.
+    void Begin(std::int32_t difficulty, const CarriedState& carried);
     // The frame about to be updated, as the input object and the frame timer left it.
     void AddFrame();
     // The score screen has come up: the recording is whole.

@@ -5,7 +5,7 @@
 #include <initializer_list>
 
 #include "input/Input.h"
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "support/PlayField.h"
 
 using namespace Yorun;

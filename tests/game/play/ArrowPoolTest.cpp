@@ -5,7 +5,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "platform/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 #include "support/PlayField.h"
 
 using namespace Yorun;

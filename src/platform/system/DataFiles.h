@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Files the program keeps for its user between runs, written so that no moment of failure (a crash, a
+// kill, a full disk) can leave one half written.
+
+// $XDG_DATA_HOME/<name>, or ~/.local/share/<name>; empty when neither is known (no HOME). Not created here.
+std::string UserDataDirectory(const char* name);
+
+// Makes the directory and any parents it lacks; false with the reason.
+bool MakeDirectories(const std::string& path, std::string& error);
+
+// Reads a whole regular file of at most `limit` bytes; false with the reason (missing, unreadable, not a
+// file, too large).
+bool ReadWholeFile(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes,
+                   std::string& error);
+
+// Replaces the file: the bytes go to a temporary file beside it, which is synced to the disk and then
+// renamed over the file, and the directory is synced. Killed at any moment, the file is the old one or the
+// new one, whole. False with the reason; the old file is then untouched.
+bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& error);
+
+// Removes what WriteFileAtomically leaves behind when it is killed half way: its temporary files for the
+// given file. Only safe while no one else can be writing the file (under its FileLock).
+void RemoveLeftovers(const std::string& path);
+
+}  // namespace platform

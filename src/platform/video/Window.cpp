@@ -1,0 +1,85 @@
+#include "platform/video/Window.h"
+
+#include <SDL.h>
+
+#include "platform/desktop/WindowManager.h"
+#include "platform/system/ErrorOutput.h"
+#include "platform/video/Video.h"
+
+namespace platform {
+
+Window* Window::Create(const char* title, int x, int y, int clientWidth, int clientHeight) {
+    if (!StartVideo()) {
+        return nullptr;
+    }
+    SDL_Window* window =
+        SDL_CreateWindow(title != nullptr ? title : "", x, y, clientWidth, clientHeight,
+                         SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (window == nullptr) {
+        PrintError("cannot create the window: %s", SDL_GetError());
+        return nullptr;
+    }
+    auto* created = new Window(window);
+    SDL_SetWindowData(window, kWindowKey, created);
+    return created;
+}
+
+Window* Window::FromId(std::uint32_t id) {
+    SDL_Window* window = SDL_GetWindowFromID(id);
+    return window != nullptr ? static_cast<Window*>(SDL_GetWindowData(window, kWindowKey)) : nullptr;
+}
+
+Window::~Window() {
+    SDL_DestroyWindow(window);
+}
+
+void Window::SetTitle(const char* title) {
+    SDL_SetWindowTitle(window, title != nullptr ? title : "");
+}
+
+void Window::Show() {
+    SDL_ShowWindow(window);
+    SDL_RaiseWindow(window);
+}
+
+bool Window::SetFullscreen(bool fullscreen) {
+    if (fullscreen == IsFullscreen()) {
+        return true;
+    }
+    if (fullscreen) {
+        SDL_GetWindowPosition(window, &windowedX, &windowedY);
+        SDL_GetWindowSize(window, &windowedWidth, &windowedHeight);
+    }
+    if (SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        PrintError("cannot switch full screen: %s", SDL_GetError());
+        return false;
+    }
+    // Full screen is a request to the window manager. With none, nobody grants it: the window would keep
+    // its place and size while the picture is scaled for the whole display, and be cut off. The window is
+    // moved over the display and given its place and size back afterwards by hand.
+    const bool unmanaged = LacksWindowManager(window);
+    if (fullscreen && unmanaged) {
+        CoverDisplay(window);
+    }
+    if (!fullscreen && windowedWidth > 0 && windowedHeight > 0) {
+        SDL_SetWindowSize(window, windowedWidth, windowedHeight);
+        if (unmanaged) {
+            SDL_SetWindowPosition(window, windowedX, windowedY);
+        }
+    }
+    return true;
+}
+
+bool Window::IsFullscreen() const {
+    return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+void Window::GetClientSize(int& width, int& height) const {
+    SDL_GetWindowSize(window, &width, &height);
+}
+
+std::uint32_t Window::GetId() const {
+    return SDL_GetWindowID(window);
+}
+
+}  // namespace platform
