@@ -47,20 +47,21 @@ void GeometryRecorder::Replay(SDL_Renderer* renderer, const std::vector<Recorded
 
 }  // namespace bench
 
-// Every textured draw of the framework comes through here on its way to SDL.
+// Every textured draw of the framework comes through here on its way to SDL (under SDL's own parameter
+// names).
 extern "C" int SDL_RenderGeometry(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Vertex* vertices,
-                                  int vertexCount, const int* indices, int indexCount) {
-    if (bench::recording && vertices != nullptr && vertexCount > 0) {
+                                  int num_vertices, const int* indices, int num_indices) {
+    if (bench::recording && vertices != nullptr && num_vertices > 0) {
         bench::RecordedGeometry draw;
         draw.texture = texture;
         if (texture != nullptr) {
             SDL_GetTextureBlendMode(texture, &draw.blendMode);
         }
-        draw.vertices.assign(vertices, vertices + vertexCount);
+        draw.vertices.assign(vertices, vertices + num_vertices);
         if (indices != nullptr) {
-            draw.indices.assign(indices, indices + indexCount);
+            draw.indices.assign(indices, indices + num_indices);
         }
         bench::recorded.push_back(std::move(draw));
     }
-    return bench::SdlRenderGeometry()(renderer, texture, vertices, vertexCount, indices, indexCount);
+    return bench::SdlRenderGeometry()(renderer, texture, vertices, num_vertices, indices, num_indices);
 }

@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same bytes as the best easy game on disk: a record the records read must be one they can load.
     static const std::string home = [] {
-        const std::string directory = fuzzing::ScratchDirectory();
+        std::string directory = fuzzing::ScratchDirectory();
         setenv("XDG_DATA_HOME", directory.c_str(), 1);
         std::string error;
         if (!platform::MakeDirectories(directory + "/yorun", error)) {

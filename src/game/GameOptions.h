@@ -13,7 +13,7 @@ struct GameOptions {
     bool save = false;
 };
 
-void SetGameOptions(const GameOptions& options);
+void SetGameOptions(const GameOptions& given);
 const GameOptions& GetGameOptions();
 
 }  // namespace Yorun

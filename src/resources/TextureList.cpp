@@ -24,7 +24,8 @@ std::uint32_t ChannelOf(float value) {
     if (value <= 0.0f) {
         return 0;
     }
-    return static_cast<std::uint32_t>(value * 255.0f + 0.5f);
+    // Half up, summed in float: lround would round the few values whose sum rounds up in float the other way.
+    return static_cast<std::uint32_t>(value * 255.0f + 0.5f);  // NOLINT(bugprone-incorrect-roundings)
 }
 
 // Copies the text into the buffer with backslashes turned into slashes; false when it does not fit.

@@ -5,8 +5,8 @@
 
 namespace Dix {
 
-OggDecoder::OggDecoder(sp<OggVorbisResource> source) {
-    Open(std::move(source));
+OggDecoder::OggDecoder(const sp<OggVorbisResource>& resource) {
+    Open(resource);
 }
 
 OggDecoder::~OggDecoder() {
@@ -17,7 +17,7 @@ void OggDecoder::Clear() {
     PCMDecoder::Clear();
 }
 
-bool OggDecoder::Open(sp<OggVorbisResource> source) {
+bool OggDecoder::Open(const sp<OggVorbisResource>& source) {
     Clear();
     if (source == nullptr || !source->IsOpen()) {
         return false;

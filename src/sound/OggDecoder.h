@@ -9,7 +9,7 @@ namespace Dix {
 class OggDecoder : public PCMDecoder {
 public:
     OggDecoder() = default;
-    explicit OggDecoder(sp<OggVorbisResource> resource);
+    explicit OggDecoder(const sp<OggVorbisResource>& resource);
     ~OggDecoder() override;
 
     bool Read(void* buffer, int bytes, int* written, bool* ended) override;
@@ -17,7 +17,7 @@ public:
     sp<PCMDecoder> Clone() override;
     void Clear() override;
     // Decodes its own copy of the resource's stream; false when the resource is empty or not open.
-    bool Open(sp<OggVorbisResource> source);
+    bool Open(const sp<OggVorbisResource>& source);
 
 private:
     // vorbisfile's largest helpful request: one chunk per call.

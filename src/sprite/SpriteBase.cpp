@@ -168,7 +168,9 @@ std::uint32_t CSpriteBase::VertexColour() const {
     } else if (alpha <= 0.0f) {
         a = 0;
     } else {
-        a = static_cast<std::uint32_t>(alpha * 255.0f + 0.5f);
+        // Half up, summed in float: lround would round the few values whose sum rounds up in float the other
+        // way.
+        a = static_cast<std::uint32_t>(alpha * 255.0f + 0.5f);  // NOLINT(bugprone-incorrect-roundings)
     }
     return a << 24 | 0x00FFFFFFu;
 }

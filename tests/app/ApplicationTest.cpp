@@ -26,11 +26,13 @@ std::string CurrentDirectory() {
 
 std::string Cut(std::string path) {
     CutAtLastSeparator(path.data());
-    return path.c_str();
+    // The cut is a terminator inside the string: what counts ends there.
+    path.resize(std::strlen(path.c_str()));
+    return path;
 }
 
 // Creates the application the way the entry point does, with the given option words.
-bool CreateWith(CApplication& application, std::vector<const char*> words) {
+bool CreateWith(CApplication& application, const std::vector<const char*>& words) {
     static std::vector<char*> arguments;
     static ProgramInstance instance;
     arguments.clear();

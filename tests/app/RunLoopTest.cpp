@@ -26,24 +26,24 @@ struct Recorder {
 Recorder* recorder = nullptr;
 
 bool RecordInitialize() {
-    recorder->calls.push_back("initialize");
+    recorder->calls.emplace_back("initialize");
     return recorder->initializeResult;
 }
 
 void RecordUpdate() {
     ++recorder->frames;
-    recorder->calls.push_back("update");
+    recorder->calls.emplace_back("update");
     if (recorder->onUpdate) {
         recorder->onUpdate(recorder->frames);
     }
 }
 
 void RecordRender() {
-    recorder->calls.push_back("render");
+    recorder->calls.emplace_back("render");
 }
 
 void RecordRelease() {
-    recorder->calls.push_back("release");
+    recorder->calls.emplace_back("release");
 }
 
 class RunLoop : public ::testing::Test {

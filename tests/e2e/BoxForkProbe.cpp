@@ -3,11 +3,11 @@
 // wait for that lock for ever. Exits 0 when every child ended, 1 when one was still waiting after 10 s, 2
 // when there is no display.
 #include <X11/Xlib.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <thread>
 

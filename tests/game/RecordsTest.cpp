@@ -1,10 +1,10 @@
 // The player's records on disk: the best game of each difficulty and the last one, kept across runs,
 // replaced whole or not at all, and shared safely by copies of the game that save at once.
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>

@@ -78,7 +78,8 @@ TEST(ReplayFile, DamagedTruncatedForeignAndNewerFilesAreRefusedWithTheirReason) 
     EXPECT_EQ(Refusal(newer), "recorded in replay format 2, which this version (format 1) cannot play");
 
     for (const std::size_t kept : {10ul, 11ul, 100ul, golden.size() / 2, golden.size() - 1}) {
-        const std::string reason = Refusal(std::vector<std::uint8_t>(golden.begin(), golden.begin() + kept));
+        const std::string reason = Refusal(
+            std::vector<std::uint8_t>(golden.begin(), golden.begin() + static_cast<std::ptrdiff_t>(kept)));
         EXPECT_TRUE(reason == "cut short" || reason.find("damaged") == 0) << kept << ": " << reason;
     }
     std::vector<std::uint8_t> flipped = golden;

@@ -253,7 +253,8 @@ TEST_F(OggFile, TruncatedStreamEndsEarly) {
     // Long enough for several audio pages, so that the cut leaves some whole ones.
     const std::vector<unsigned char> longer = EncodeTone(Tone{.seconds = 6.0});
     const std::string cut = directory.Write(
-        "cut.ogg", std::vector<unsigned char>(longer.begin(), longer.begin() + longer.size() * 6 / 10));
+        "cut.ogg", std::vector<unsigned char>(
+                       longer.begin(), longer.begin() + static_cast<std::ptrdiff_t>(longer.size() * 6 / 10)));
     const int full = 6 * 44100 * 4;
 
     const DamagedRead once = ReadAll(cut, false, full);

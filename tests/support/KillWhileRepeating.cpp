@@ -1,8 +1,9 @@
 #include "support/KillWhileRepeating.h"
 
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 namespace testing_support {
 

@@ -20,7 +20,7 @@ TemporaryDirectory::~TemporaryDirectory() {
 
 std::string TemporaryDirectory::Write(const std::string& name,
                                       const std::vector<unsigned char>& bytes) const {
-    const std::string file = File(name);
+    std::string file = File(name);
     std::ofstream stream(file, std::ios::binary);
     stream.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return file;

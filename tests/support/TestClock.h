@@ -14,7 +14,7 @@ public:
                        std::uint32_t milliseconds = 0);
     ~TestClock() override;
 
-    bool QueryPerformanceFrequency(std::int64_t& frequency) override;
+    bool QueryPerformanceFrequency(std::int64_t& reported) override;
     std::int64_t QueryPerformanceCounter() override { return counter; }
     std::uint32_t Milliseconds() override { return milliseconds; }
     void Sleep(double seconds) override;

@@ -237,8 +237,9 @@ void CPlayScene::Draw() {
     cursor.Draw();
     stock.Draw();
     timeLabel.Draw();
-    state->figures.DrawNumber(static_cast<int>(remainingTime), static_cast<float>(ScreenWidth() / 2 - 70),
-                              50.0f, 1.5f);
+    const int secondsLeft = static_cast<int>(remainingTime);
+    const float clockX = static_cast<float>(ScreenWidth() / 2 - 70);
+    state->figures.DrawNumber(secondsLeft, clockX, 50.0f, 1.5f);
     comboLabel.Draw();
     state->figures.DrawNumber(state->combo, 650.0f, 520.0f, 1.8f);
     popups.Draw();

@@ -16,7 +16,7 @@ class CRecords {
 public:
     // Saving on: the records are read from the directory, and games are offered to it. Off: nothing is
     // read or written.
-    void Open(bool saving);
+    void Open(bool on);
     // The best score on a difficulty, or -1 when there is none.
     std::int32_t Best(int difficulty) const;
     // A game has ended: it becomes the last game, and the best of its difficulty when it beat it.

@@ -14,7 +14,7 @@ namespace Yorun {
 class CReplayPlayer {
 public:
     // Plays the replay from the next update on; the live game's carried state is kept to be given back.
-    void Start(Replay replay, const CarriedState& liveCarried);
+    void Start(Replay started, const CarriedState& liveCarried);
     bool IsPlaying() const { return playing; }
     const Replay& Playing() const { return replay; }
     // Whether the next frame is the first, the one that confirms the difficulty.

@@ -27,9 +27,9 @@ public:
     std::uint32_t AddRef();
     std::uint32_t Release();
 
-    // offset and bytes are ignored with DSBLOCK_ENTIREBUFFER. One range can be locked at a time.
+    // offset and count (bytes) are ignored with DSBLOCK_ENTIREBUFFER. One range can be locked at a time.
     // Unlock takes the regions that were written: each half of the ring they cover whole holds new sound.
-    HRESULT Lock(std::uint32_t offset, std::uint32_t bytes, void** audioPtr1, std::uint32_t* audioBytes1,
+    HRESULT Lock(std::uint32_t offset, std::uint32_t count, void** audioPtr1, std::uint32_t* audioBytes1,
                  void** audioPtr2, std::uint32_t* audioBytes2, std::uint32_t flags);
     HRESULT Unlock(void* audioPtr1, std::uint32_t audioBytes1, void* audioPtr2, std::uint32_t audioBytes2);
     // Without DSBPLAY_LOOPING the buffer stops at its end.
@@ -41,7 +41,7 @@ public:
     HRESULT GetCurrentPosition(std::uint32_t* currentPlayCursor, std::uint32_t* currentWriteCursor);
     // Hundredths of a decibel, DSBVOLUME_MIN (silence) to DSBVOLUME_MAX.
     HRESULT SetVolume(std::int32_t volume);
-    HRESULT GetVolume(std::int32_t* volume);
+    HRESULT GetVolume(std::int32_t* current);
 
     bool IsPlaying();
     std::uint32_t GetBufferBytes() const { return voice.bytes; }

@@ -10,8 +10,6 @@ namespace platform {
 
 AudioMixer::AudioMixer(int rate) : rate(rate) {}
 
-AudioMixer::~AudioMixer() = default;
-
 void AudioMixer::Attach(AudioVoice* voice) {
     const std::lock_guard<std::mutex> guard(mutex);
     voice->previous = nullptr;
@@ -151,9 +149,12 @@ void AudioMixer::MixResampled(AudioVoice& voice, int frames) {
         const float weight = static_cast<float>(voice.fraction) * kFractionScale;
         const std::int16_t* first = samples + static_cast<std::size_t>(here) * channels;
         const std::int16_t* second = samples + static_cast<std::size_t>(after) * channels;
-        const float left = static_cast<float>(first[0]) + (static_cast<float>(second[0]) - first[0]) * weight;
-        const float right =
-            kMono ? left : static_cast<float>(first[1]) + (static_cast<float>(second[1]) - first[1]) * weight;
+        const float left = static_cast<float>(first[0]) +
+                           (static_cast<float>(second[0]) - static_cast<float>(first[0])) * weight;
+        const float right = kMono
+                                ? left
+                                : static_cast<float>(first[1]) +
+                                      (static_cast<float>(second[1]) - static_cast<float>(first[1])) * weight;
         target[frame * 2] += left * gain;
         target[frame * 2 + 1] += right * gain;
         const std::uint64_t moved = static_cast<std::uint64_t>(voice.fraction) + voice.step;

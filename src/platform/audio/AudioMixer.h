@@ -25,7 +25,6 @@ public:
     static constexpr int kChannels = 2;
 
     explicit AudioMixer(int rate);
-    ~AudioMixer();
 
     AudioMixer(const AudioMixer&) = delete;
     AudioMixer& operator=(const AudioMixer&) = delete;

@@ -17,7 +17,7 @@ public:
     void Close() override;
 
 protected:
-    int ReadHeldPads(PadState* pads, int capacity) override;
+    int ReadHeldPads(PadState* states, int capacity) override;
 
 private:
     static constexpr int kSlots = 16;

@@ -162,7 +162,10 @@ void RemoveLeftovers(const std::string& path) {
         const std::string name = entry->d_name;
         // The temporary name is the file's name, a dot and six characters of mkostemp's.
         if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0) {
-            unlink((directory + "/" + name).c_str());
+            std::string leftover = directory;
+            leftover += '/';
+            leftover += name;
+            unlink(leftover.c_str());
         }
     }
     closedir(entries);

@@ -65,10 +65,12 @@ HRESULT SpriteBatcher::Draw(Texture* texture, const Rect* source, const glm::vec
         {left, top, 0, 1}, {right, top, 0, 1}, {right, bottom, 0, 1}, {left, bottom, 0, 1}};
     const float textureWidth = static_cast<float>(texture->GetWidth());
     const float textureHeight = static_cast<float>(texture->GetHeight());
-    const float u[4] = {rect.left / textureWidth, rect.right / textureWidth, rect.right / textureWidth,
-                        rect.left / textureWidth};
-    const float v[4] = {rect.top / textureHeight, rect.top / textureHeight, rect.bottom / textureHeight,
-                        rect.bottom / textureHeight};
+    const float uLeft = static_cast<float>(rect.left) / textureWidth;
+    const float uRight = static_cast<float>(rect.right) / textureWidth;
+    const float vTop = static_cast<float>(rect.top) / textureHeight;
+    const float vBottom = static_cast<float>(rect.bottom) / textureHeight;
+    const float u[4] = {uLeft, uRight, uRight, uLeft};
+    const float v[4] = {vTop, vTop, vBottom, vBottom};
 
     SDL_Texture* sdlTexture = texture->GetSdlTexture();
     const std::uint32_t vertexColour = ApplyBlendStates(*device, sdlTexture, colour);

@@ -6,10 +6,10 @@
 #include <X11/Xutil.h>
 #include <dirent.h>
 #include <pthread.h>
-#include <signal.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
