@@ -19,14 +19,7 @@ Window* Window::Create(const char* title, int x, int y, int clientWidth, int cli
         PrintError("cannot create the window: %s", SDL_GetError());
         return nullptr;
     }
-    auto* created = new Window(window);
-    SDL_SetWindowData(window, kWindowKey, created);
-    return created;
-}
-
-Window* Window::FromId(std::uint32_t id) {
-    SDL_Window* window = SDL_GetWindowFromID(id);
-    return window != nullptr ? static_cast<Window*>(SDL_GetWindowData(window, kWindowKey)) : nullptr;
+    return new Window(window);
 }
 
 Window::~Window() {
@@ -78,7 +71,7 @@ void Window::GetClientSize(int& width, int& height) const {
     SDL_GetWindowSize(window, &width, &height);
 }
 
-std::uint32_t Window::GetId() const {
+WindowId Window::GetId() const {
     return SDL_GetWindowID(window);
 }
 

@@ -13,8 +13,6 @@ namespace platform {
 class Window {
 public:
     static Window* Create(const char* title, int x, int y, int clientWidth, int clientHeight);
-    // The window with SDL's window id, or null.
-    static Window* FromId(std::uint32_t id);
     ~Window();
 
     Window(const Window&) = delete;
@@ -32,14 +30,13 @@ public:
     // at 2x and 3x, wider bars in between. Off, the picture is scaled smoothly to fill the window.
     void SetIntegerScale(bool on) { integerScale = on; }
     bool WantsIntegerScale() const { return integerScale; }
-    std::uint32_t GetId() const;
+    // The window as the platform names it to message boxes and the sound device.
+    WindowId GetId() const;
 
     SDL_Window* GetSdlWindow() const { return window; }
 
 private:
     explicit Window(SDL_Window* window) : window(window) {}
-
-    static constexpr const char* kWindowKey = "platform::Window";
 
     SDL_Window* window;
     bool integerScale = false;
