@@ -130,11 +130,13 @@ void OptionWords::PrintHelp() {
         "  --integer-scale        scale the picture by whole numbers only (sharp, with wider bars)\n"
         "  --replay WHAT          watch a recorded game first: best-easy, best-normal, best-hard, last,\n"
         "                         or a replay file's path\n"
-        "  --no-save              keep no records and no replays of the games played\n"
+        "  --no-save              keep no records and no replays of the games played, and leave the\n"
+        "                         settings file alone\n"
         "  --help                 print this help and exit\n"
         "  --version              print the version and exit\n"
         "\n"
-        "Alt+Enter switches between the window and full screen while the game runs.\n");
+        "Alt+Enter switches between the window and full screen while the game runs; - and + step the\n"
+        "volume and M switches the sound off and on (kept in ~/.config/yorun/settings.ini).\n");
 }
 
 void OptionWords::PrintVersion() {

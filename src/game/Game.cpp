@@ -52,8 +52,12 @@ bool CGame::Initialize() {
     recorder.Initialize();
     records.Open(GetGameOptions().save);
     titleScene.records = &records;
-    return titleScene.Initialize() && curtain.Initialize() && playScene.Initialize() &&
-           scoreScreen.Initialize();
+    if (!(titleScene.Initialize() && curtain.Initialize() && playScene.Initialize() &&
+          scoreScreen.Initialize())) {
+        return false;
+    }
+    volume.Initialize(GetGameOptions().save);
+    return true;
 }
 
 void CGame::Release() {
@@ -63,9 +67,11 @@ void CGame::Release() {
     titleScene.Release();
     playScene.Release();
     scoreScreen.Release();
+    volume.Release();
 }
 
 void CGame::Update() {
+    volume.Update();
     if (player.IsPlaying()) {
         UpdateReplay();
         return;
@@ -273,6 +279,7 @@ void CGame::Render() {
         default:
             break;
     }
+    volume.Draw();
     player.RestoreTimer();
 }
 

@@ -5,6 +5,7 @@
 #include "game/FadeCurtain.h"
 #include "game/ScoreScreen.h"
 #include "game/TitleScene.h"
+#include "game/VolumeControl.h"
 #include "game/play/PlayScene.h"
 #include "game/replay/Records.h"
 #include "game/replay/ReplayPlayer.h"
@@ -49,6 +50,7 @@ public:
     CReplayRecorder recorder;  // records every game as it is played
     CReplayPlayer player;      // plays a recorded game back
     CRecords records;          // the best games and the last one, kept between runs
+    CVolumeControl volume;     // the master volume the player sets, and its indicator
     // After a replay has played to the score screen, the updates that screen has shown.
     int afterReplayUpdates = -1;
 

@@ -12,6 +12,7 @@ namespace Corvane {
 //   stick and d-pad: arrows    left shoulder: left Shift (aim twice as fast)
 //   east (B): Z, red   north (Y): X, yellow   west (X): C, blue   south (A): V, green
 //   right shoulder: Space (refill)   left / right trigger: A / S (arrow speed)   Start: Return
+//   left / right stick pressed in: − / + (the volume)
 // Back is not a key: it quits, as Escape does (the window procedure's WM_PADBUTTONDOWN).
 void AddPadKeys(const platform::PadState& pad, std::uint8_t (&keys)[256]);
 

@@ -72,6 +72,14 @@ int SoundBank::GetState(int slot) const {
     return players[slot].GetState();
 }
 
+void SoundBank::StreamAll() {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (loaded[slot]) {
+            players[slot].StreamRound();
+        }
+    }
+}
+
 void SoundBank::StopAll() {
     for (StreamPlayer& player : players) {
         player.Stop();

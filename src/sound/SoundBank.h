@@ -34,6 +34,9 @@ public:
     void ReleaseAll();
 
     int GetVolume(int slot) const { return volume[slot]; }
+    // One streaming round of every slot's player, for a caller that pulls the sound faster than it plays
+    // (a benchmark rendering a game's sound offline): the players' own threads refill only every 100 ms.
+    void StreamAll();
     bool IsLoaded(int slot) const { return loaded[slot]; }
 
 private:

@@ -61,6 +61,7 @@ const std::vector<ImageSpec> kImages = {
     {"shot_stock_10_test.bmp", 40, 80},
     {"shot_stock_1_test.bmp", 30, 70},
     {"stock0.bmp", 360, 60},
+    {"volume.bmp", 96, 36},
 };
 
 const char* const kTargets[4] = {"Target00 Corer1.bmp", "Target00 Corer2.bmp", "Target00 Corer3.bmp",

@@ -106,18 +106,49 @@ TEST_F(PulledOutput, VolumeIsHundredthsOfADecibel) {
     EXPECT_EQ(buffer->SetVolume(-10001), DSERR_INVALIDPARAM);
 }
 
-TEST_F(PulledOutput, LoudSumsSaturateInsteadOfWrapping) {
+TEST_F(PulledOutput, LoudSumsAreHeldUnderTheCeilingAndTheLevelComesBackAfterThem) {
+    std::vector<AudioBuffer*> loud;
     for (int copy = 0; copy < 2; ++copy) {
-        AudioBuffer* buffer = MakeBuffer(kRate, 2, 100);
-        Fill(buffer, 2,
+        loud.push_back(MakeBuffer(kRate, 2, 100));
+        Fill(loud.back(), 2,
              [](std::uint32_t, int channel) { return std::int16_t(channel == 0 ? 30000 : -30000); });
-        buffer->Play(0, 0, DSBPLAY_LOOPING);
+        loud.back()->Play(0, 0, DSBPLAY_LOOPING);
     }
 
-    const std::vector<std::int16_t> out = Pull(10);
+    const std::vector<std::int16_t> limited = Pull(2000);
+    for (AudioBuffer* buffer : loud) {
+        buffer->Stop();
+    }
+    AudioBuffer* quiet = MakeBuffer(kRate, 2, 100);
+    Fill(quiet, 2, [](std::uint32_t, int channel) { return std::int16_t(channel == 0 ? 10000 : -10000); });
+    quiet->Play(0, 0, DSBPLAY_LOOPING);
+    const std::vector<std::int16_t> recovering = Pull(kRate);
 
-    EXPECT_EQ(out[0], 32767);
-    EXPECT_EQ(out[1], -32768);
+    // Held at the ceiling, each channel on its own side: no clipping at full scale, no wrapping round.
+    for (std::size_t index = 0; index < limited.size(); index += 2) {
+        ASSERT_NEAR(limited[index], MasterStage::kCeiling, 1.0) << index;
+        ASSERT_NEAR(limited[index + 1], -MasterStage::kCeiling, 1.0) << index;
+    }
+    // Turned down at first, all but back half a second later, and exactly the sound as mixed after a second.
+    EXPECT_LT(recovering[0], 10000 * 0.95);
+    EXPECT_NEAR(recovering[kRate], 10000, 20);
+    EXPECT_EQ(recovering[2 * kRate - 2], 10000);
+    EXPECT_EQ(recovering[2 * kRate - 1], -10000);
+}
+
+TEST_F(PulledOutput, TheMasterVolumeScalesTheWholeMix) {
+    AudioBuffer* buffer = MakeBuffer(kRate, 2, 100);
+    Fill(buffer, 2, [](std::uint32_t, int channel) { return std::int16_t(channel == 0 ? 4000 : -4000); });
+    buffer->Play(0, 0, DSBPLAY_LOOPING);
+
+    pulled.SetMasterVolume(600);
+    const std::vector<std::int16_t> louder = Pull(10);
+    pulled.SetMasterVolume(DSBVOLUME_MIN);
+    const std::vector<std::int16_t> silent = Pull(10);
+
+    EXPECT_NEAR(louder[0], 4000 * std::pow(10.0, 0.3), 1.0);
+    EXPECT_NEAR(louder[1], -4000 * std::pow(10.0, 0.3), 1.0);
+    EXPECT_EQ(silent, std::vector<std::int16_t>(20, 0));
 }
 
 TEST_F(PulledOutput, LockAcrossTheEndGivesTwoRegionsAndPlaysSilenceUntilUnlocked) {

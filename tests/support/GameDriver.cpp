@@ -29,12 +29,17 @@ bool GameDriver::Initialize() {
     return result;
 }
 
-void GameDriver::Frame(double seconds) {
+void GameDriver::Frame(double seconds, bool draw) {
     clock.Advance(seconds);
     application.timer.Tick();
     Corvane::g_pInput->Refresh(application.active);
     Yorun::GameUpdate();
-    Yorun::GameRender();
+    if (draw) {
+        Yorun::GameRender();
+    }
+    if (afterFrame) {
+        afterFrame();
+    }
 }
 
 void GameDriver::Frames(int count) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "app/Application.h"
@@ -30,8 +31,9 @@ public:
     GameDriver& operator=(const GameDriver&) = delete;
 
     bool Initialize();
-    // One frame: time passes, the timer ticks, the input is read, the game updates and renders.
-    void Frame(double seconds = kFrameSeconds);
+    // One frame: time passes, the timer ticks, the input is read, the game updates and (when draw is true)
+    // renders; then afterFrame runs, when set.
+    void Frame(double seconds = kFrameSeconds, bool draw = true);
     void Frames(int count);
     // Presses the key for one frame, then lets go of it for another.
     void Tap(int key);
@@ -50,6 +52,8 @@ public:
     std::unique_ptr<platform::PulledAudio> audio;
     Corvane::CApplication application;
     bool initialized = false;
+    // Runs after every frame: a benchmark pulls the frame's sound here.
+    std::function<void()> afterFrame;
 };
 
 }  // namespace testing_support

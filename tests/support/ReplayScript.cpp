@@ -65,14 +65,7 @@ void Step(GameDriver& driver, bool draw, ReplayResult& result) {
         before[slot] = ArrowSnapshot{arrow.picture.visible, arrow.picture.scaleX, arrow.shrinkFactor};
     }
     const bool playing = driver.State().scene == SCENE_PLAY;
-    if (draw) {
-        driver.Frame();
-    } else {
-        driver.clock.Advance(GameDriver::kFrameSeconds);
-        driver.application.timer.Tick();
-        Corvane::g_pInput->Refresh(driver.application.active);
-        GameUpdate();
-    }
+    driver.Frame(GameDriver::kFrameSeconds, draw);
     if (!playing) {
         return;
     }

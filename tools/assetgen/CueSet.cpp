@@ -11,10 +11,11 @@ namespace {
 using Wave = Synth::Wave;
 using Envelope = Synth::Envelope;
 
-// Loudness (RMS of the loudest 50 ms) every cue is levelled to, and the peak none may pass. The game
-// plays them all at the same volume, so this is what makes them sit together.
-constexpr float kLoudness = 0.2F;
-constexpr float kPeak = 0.7F;
+// The loudness every cue's loudest moment is levelled to (LUFS, heard from both speakers), and the true
+// peak none may pass (dBFS, with room for the encoder's own overshoot). The game plays them all at the same
+// volume, so this is what makes them sit together; a cue that should stand out or back is a few dB off it.
+constexpr double kLoudness = -16.0;
+constexpr double kPeak = -1.5;
 
 // Bow release: the string's twang, a plucked low note with bright partials, under a short whoosh.
 std::vector<float> BowRelease() {
@@ -40,7 +41,7 @@ std::vector<float> StockChime() {
         s.Tone(start, 0.4F - start, notes[i], notes[i], 0.6F, Envelope{0.003F, 0.11F});
         s.Tone(start, 0.4F - start, notes[i] * 2.76F, notes[i] * 2.76F, 0.12F, Envelope{0.002F, 0.04F});
     }
-    s.Finish(kLoudness * 0.9F, kPeak);
+    s.Finish(kLoudness - 0.9, kPeak);
     return s.Samples();
 }
 
@@ -60,7 +61,7 @@ std::vector<float> WoodHit() {
     s.Tone(0.0F, 0.3F, 260.0F, 150.0F, 0.8F, Envelope{0.001F, 0.045F});
     s.Tone(0.0F, 0.3F, 720.0F, 640.0F, 0.35F, Envelope{0.0005F, 0.025F});
     s.Noise(0.0F, 0.05F, 2400.0F, 1600.0F, 2.0F, 1.2F, Envelope{0.0005F, 0.008F}, random);
-    s.Finish(kLoudness * 1.1F, kPeak);
+    s.Finish(kLoudness + 0.8, kPeak);
     return s.Samples();
 }
 
@@ -70,7 +71,7 @@ std::vector<float> WrongBuzz() {
     s.Tone(0.0F, 0.4F, 92.0F, 86.0F, 0.4F, Envelope{0.01F, 0.12F, 0.18F}, Wave::Saw);
     s.Tone(0.0F, 0.4F, 97.0F, 90.0F, 0.4F, Envelope{0.01F, 0.12F, 0.18F}, Wave::Saw);
     s.Tone(0.0F, 0.4F, 46.0F, 44.0F, 0.3F, Envelope{0.01F, 0.12F, 0.18F});
-    s.Finish(kLoudness * 0.9F, kPeak);
+    s.Finish(kLoudness - 0.9, kPeak);
     return s.Samples();
 }
 
@@ -103,7 +104,7 @@ std::vector<float> BurstBoom() {
 std::vector<float> CursorBlip() {
     Synth s(0.1F);
     s.Tone(0.0F, 0.1F, 880.0F, 1320.0F, 0.6F, Envelope{0.001F, 0.03F, 0.01F}, Wave::Triangle);
-    s.Finish(kLoudness * 0.85F, kPeak);
+    s.Finish(kLoudness - 1.4, kPeak);
     return s.Samples();
 }
 
@@ -115,7 +116,7 @@ std::vector<float> StarterShot() {
     s.Noise(0.0F, 0.5F, 700.0F, 250.0F, 0.7F, 0.5F, Envelope{0.002F, 0.13F}, random);
     s.Tone(0.0F, 0.3F, 90.0F, 50.0F, 0.6F, Envelope{0.001F, 0.05F});
     s.Noise(0.09F, 0.4F, 1200.0F, 500.0F, 0.8F, 0.25F, Envelope{0.004F, 0.09F}, random);
-    s.Finish(kLoudness * 1.1F, kPeak);
+    s.Finish(kLoudness + 0.8, kPeak);
     return s.Samples();
 }
 
@@ -139,7 +140,7 @@ std::vector<float> Swish() {
     // Rising attack, then a fall: the envelope peaks about 0.3 s in.
     s.Noise(0.0F, 0.5F, 500.0F, 4200.0F, 2.0F, 1.0F, Envelope{0.3F, 0.07F}, random);
     s.Noise(0.0F, 0.5F, 300.0F, 1800.0F, 1.0F, 0.5F, Envelope{0.28F, 0.08F}, random);
-    s.Finish(kLoudness * 0.9F, kPeak);
+    s.Finish(kLoudness - 0.9, kPeak);
     return s.Samples();
 }
 
@@ -154,7 +155,7 @@ std::vector<float> Gong() {
         s.Tone(0.0F, 1.5F, f * 1.01F, f, gains[i], Envelope{0.004F, 0.55F - i * 0.06F});
     }
     s.Noise(0.0F, 0.1F, 900.0F, 400.0F, 0.8F, 0.4F, Envelope{0.001F, 0.015F}, random);
-    s.Finish(kLoudness * 1.1F, kPeak);
+    s.Finish(kLoudness + 0.8, kPeak);
     return s.Samples();
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace assetgen {
 
@@ -97,6 +98,56 @@ Canvas MinusSign(Colour fill) {
     return canvas;
 }
 
+// The volume indicator's pieces, side by side: a speaker (36 × 36), the same speaker struck through, then a
+// lit and an unlit bar (8 × 36 each, from x 76 and 86), which the game draws cut to rising heights. The
+// gaps keep each piece clear of its neighbour's edge when the picture is drawn scaled.
+Canvas VolumePieces() {
+    Canvas canvas(96, 36, Colour{0, 0, 0, 0});
+    for (int muted = 0; muted < 2; ++muted) {
+        const float left = muted * 36.0F;
+        const Shape box = Shape::Box(left + 4, 13, left + 11, 23, 1.5F);
+        const Shape cone =
+            Shape::Polygon({{left + 10, 13}, {left + 18, 6}, {left + 18, 30}, {left + 10, 23}});
+        canvas.Fill(box.Grown(2.0F), kInk);
+        canvas.Fill(cone.Grown(2.0F), kInk);
+        canvas.Fill(box, palette::kPaper);
+        canvas.Fill(cone, palette::kPaper);
+        if (muted == 0) {
+            // Two sound waves leaving the cone.
+            // Two sound waves leaving the cone: arcs, each a chain of short strokes.
+            std::vector<Shape> strokes;
+            for (int wave = 0; wave < 2; ++wave) {
+                const float radius = 6.0F + wave * 6.0F;
+                constexpr int kPieces = 6;
+                for (int piece = 0; piece < kPieces; ++piece) {
+                    const float from = -0.75F + 1.5F * piece / kPieces;
+                    const float to = -0.75F + 1.5F * (piece + 1) / kPieces;
+                    strokes.push_back(Shape::Capsule(
+                        {left + 17 + radius * std::cos(from), 18 + radius * std::sin(from)},
+                        {left + 17 + radius * std::cos(to), 18 + radius * std::sin(to)}, 1.3F));
+                }
+            }
+            for (const Shape& stroke : strokes) {
+                canvas.Fill(stroke.Grown(1.5F), kInk);
+            }
+            for (const Shape& stroke : strokes) {
+                canvas.Fill(stroke, palette::kPaper);
+            }
+        } else {
+            const Shape cross = Shape::Capsule({left + 23, 12}, {left + 31, 24}, 1.6F);
+            const Shape other = Shape::Capsule({left + 23, 24}, {left + 31, 12}, 1.6F);
+            canvas.Fill(cross.Grown(1.5F), kInk);
+            canvas.Fill(other.Grown(1.5F), kInk);
+            canvas.Fill(cross, palette::kCrimson);
+            canvas.Fill(other, palette::kCrimson);
+        }
+    }
+    canvas.Outlined(Shape::Box(77, 1, 83, 35, 1.5F),
+                    VerticalGradient(palette::kGoldLight, palette::kGold, 1, 35), kInk, 1.5F);
+    canvas.Outlined(Shape::Box(87, 1, 93, 35, 1.5F), palette::kShade, kInk, 1.5F);
+    return canvas;
+}
+
 }  // namespace
 
 void PaintHudImages(const Lettering& lettering, ImageSet& images) {
@@ -126,6 +177,7 @@ void PaintHudImages(const Lettering& lettering, ImageSet& images) {
     }
     images.Add("Black.bmp", Kind::OpaqueBmp, Canvas(800, 600, Colour{0, 0, 0, 255}));
     images.Add("stock0.bmp", Kind::KeyedBmp, OutOfArrows(lettering));
+    images.Add("volume.bmp", Kind::KeyedBmp, VolumePieces());
 }
 
 }  // namespace assetgen

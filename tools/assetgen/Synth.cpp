@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "Mastering.h"
+
 namespace assetgen {
 
 namespace {
@@ -70,7 +72,7 @@ void Synth::Noise(float start, float duration, float from, float to, float q, fl
     }
 }
 
-void Synth::Finish(float loudness, float peak) {
+void Synth::Finish(double loudness, double peak) {
     // A gentle high-pass at about 20 Hz removes any offset the glides and filters left.
     const float pole = std::exp(-kTwoPi * 20.0F / kRate);
     float previousIn = 0.0F;
@@ -91,27 +93,15 @@ void Synth::Finish(float loudness, float peak) {
         const float t = static_cast<float>(i) / fadeOut;
         m_samples[n - 1 - i] *= 0.5F - 0.5F * std::cos(std::numbers::pi_v<float> * t);
     }
-    const std::size_t window = kRate / 20;
-    double loudest = 0.0;
-    double sum = 0.0;
-    for (std::size_t i = 0; i < n; ++i) {
-        sum += static_cast<double>(m_samples[i]) * m_samples[i];
-        if (i >= window) {
-            sum -= static_cast<double>(m_samples[i - window]) * m_samples[i - window];
-        }
-        loudest = std::max(loudest, sum / static_cast<double>(std::min(i + 1, window)));
-    }
-    float highest = 0.0F;
-    for (float s : m_samples) {
-        highest = std::max(highest, std::abs(s));
-    }
-    if (loudest <= 0.0 || highest <= 0.0F) {
+    const double loudest = LoudestMoment(m_samples, kRate);
+    if (!std::isfinite(loudest)) {
         return;
     }
-    const float gain = std::min(loudness / static_cast<float>(std::sqrt(loudest)), peak / highest);
+    const auto gain = static_cast<float>(std::pow(10.0, (loudness - loudest) / 20.0));
     for (float& s : m_samples) {
         s *= gain;
     }
+    LimitTruePeak(m_samples, kRate, peak);
 }
 
 }  // namespace assetgen

@@ -35,8 +35,9 @@ public:
     void Noise(float start, float duration, float from, float to, float q, float gain, Envelope envelope,
                Random& random);
     // Takes out any offset, shapes the first and last milliseconds so the cue starts and ends without a
-    // click, and scales it so its loudest 50 ms sit at `loudness` (RMS), its peaks never above `peak`.
-    void Finish(float loudness, float peak);
+    // click, and masters it: scaled so that its loudest moment measures `loudness` LUFS, then limited so
+    // that its true peak stays at or under `peak` dBFS.
+    void Finish(double loudness, double peak);
 
 private:
     std::vector<float> m_samples;

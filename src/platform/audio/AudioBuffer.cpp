@@ -11,13 +11,6 @@ namespace platform {
 
 namespace {
 
-float GainOf(std::int32_t volume) {
-    if (volume <= DSBVOLUME_MIN) {
-        return 0.0f;
-    }
-    return static_cast<float>(std::pow(10.0, static_cast<double>(volume) / 2000.0));
-}
-
 // Whole frames of the ring, [begin, end).
 struct FrameRange {
     std::uint32_t begin = 0;
@@ -179,7 +172,7 @@ HRESULT AudioBuffer::SetVolume(std::int32_t newVolume) {
     if (newVolume < DSBVOLUME_MIN || newVolume > DSBVOLUME_MAX) {
         return DSERR_INVALIDPARAM;
     }
-    const float newGain = GainOf(newVolume);
+    const float newGain = GainOfVolume(newVolume);
     const std::lock_guard<std::mutex> guard(mixer.GetLock());
     volume = newVolume;
     voice.gain = newGain;

@@ -8,7 +8,7 @@
 
 namespace platform {
 
-AudioMixer::AudioMixer(int rate) : rate(rate) {}
+AudioMixer::AudioMixer(int rate) : rate(rate), master(rate) {}
 
 void AudioMixer::Attach(AudioVoice* voice) {
     const std::lock_guard<std::mutex> guard(mutex);
@@ -69,7 +69,9 @@ void AudioMixer::MixChunk(std::int16_t* out, int frames) {
             }
         }
     }
-    // Overload saturates at full scale instead of wrapping round to the other sign.
+    master.Process(accumulator.data(), frames);
+    // The limiter keeps the sum under full scale; whatever rounding leaves over it still saturates rather
+    // than wrapping round to the other sign.
     for (int index = 0; index < frames * kChannels; ++index) {
         const float value = std::clamp(std::nearbyint(accumulator[index]), -32768.0f, 32767.0f);
         out[index] = static_cast<std::int16_t>(value);

@@ -4,12 +4,15 @@
 #include <cstdint>
 #include <mutex>
 
+#include "platform/audio/MasterStage.h"
+
 namespace platform {
 
 struct AudioVoice;
 
-// Sums every playing voice into 16-bit stereo at the output rate. The SDL audio callback pulls it one
-// device period at a time; a test can pull it directly for any number of frames, with no device at all.
+// Sums every playing voice into 16-bit stereo at the output rate, through the master stage (gain and
+// limiter). The SDL audio callback pulls it one device period at a time; a test can pull it directly for any
+// number of frames, with no device at all.
 //
 // The lock is held only for bookkeeping and for the mixing itself, never while a buffer is being filled:
 // the decoders write into locked regions without it, and the mixer reads those regions as silence. The
@@ -40,6 +43,10 @@ public:
     void Detach(AudioVoice* voice);
     std::mutex& GetLock() { return mutex; }
 
+    // The master stage's gain (linear, 1 by default); any thread may set it while the mixer runs.
+    void SetMasterGain(float linear) { master.SetGain(linear); }
+    float GetMasterGain() const { return master.GetGain(); }
+
 private:
     // Frames mixed per turn of the lock; a longer pull is mixed in turns.
     static constexpr int kChunkFrames = 512;
@@ -54,6 +61,7 @@ private:
     const int rate;
     std::mutex mutex;
     AudioVoice* voices = nullptr;
+    MasterStage master;
     std::array<float, kChunkFrames * kChannels> accumulator{};
 };
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/audio/AudioMixer.h"
+#include "platform/audio/AudioTypes.h"
 #include "platform/system/ErrorOutput.h"
 
 namespace platform {
@@ -21,6 +22,7 @@ std::weak_ptr<AudioOutput> shared;
 // choice of audio driver is worth another try.
 bool openingFailed = false;
 std::string failedDriver;
+std::int32_t masterVolume = 0;
 
 std::string RequestedDriver() {
     const char* driver = std::getenv("SDL_AUDIODRIVER");
@@ -44,7 +46,16 @@ void SDLCALL MixCallback(void* userdata, Uint8* stream, int length) {
 class DeviceAudio final : public AudioSink {
 public:
     std::shared_ptr<AudioOutput> Acquire() override;
+    void SetMasterVolume(std::int32_t volume) override;
 };
+
+void DeviceAudio::SetMasterVolume(std::int32_t volume) {
+    std::lock_guard<std::mutex> guard(registryMutex);
+    masterVolume = volume;
+    if (std::shared_ptr<AudioOutput> output = shared.lock()) {
+        output->GetMixer().SetMasterGain(GainOfVolume(volume));
+    }
+}
 
 std::shared_ptr<AudioOutput> DeviceAudio::Acquire() {
     std::lock_guard<std::mutex> guard(registryMutex);
@@ -64,6 +75,7 @@ std::shared_ptr<AudioOutput> DeviceAudio::Acquire() {
         return nullptr;
     }
     auto mixer = std::make_shared<AudioMixer>(AudioOutput::kRate);
+    mixer->SetMasterGain(GainOfVolume(masterVolume));
     SDL_AudioSpec wanted{};
     wanted.freq = AudioOutput::kRate;
     wanted.format = AUDIO_S16SYS;
@@ -124,6 +136,10 @@ PulledAudio::~PulledAudio() {
 
 std::shared_ptr<AudioOutput> PulledAudio::Acquire() {
     return std::make_shared<AudioOutput>(mixer, 0);
+}
+
+void PulledAudio::SetMasterVolume(std::int32_t volume) {
+    mixer->SetMasterGain(GainOfVolume(volume));
 }
 
 }  // namespace platform

@@ -43,6 +43,10 @@ public:
     virtual ~AudioSink() = default;
     // The output to send sound to; null when there is none (no audio device can be opened).
     virtual std::shared_ptr<AudioOutput> Acquire() = 0;
+    // The master level, in hundredths of a decibel after every buffer's own volume: 0 leaves the sound as
+    // mixed, above 0 is louder (the master stage's limiter keeps it from clipping), DSBVOLUME_MIN is
+    // silence. It holds for the output in use and every one acquired later.
+    virtual void SetMasterVolume(std::int32_t volume) = 0;
 };
 
 AudioSink& GetAudioSink();
@@ -59,6 +63,7 @@ public:
     PulledAudio& operator=(const PulledAudio&) = delete;
 
     std::shared_ptr<AudioOutput> Acquire() override;
+    void SetMasterVolume(std::int32_t volume) override;
 
 private:
     std::shared_ptr<AudioMixer> mixer;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "platform/system/Types.h"
@@ -53,6 +54,13 @@ constexpr std::uint32_t DSBLOCK_ENTIREBUFFER = 0x00000002;
 // Volume in hundredths of a decibel: 0 is the sound's own level, −10000 is silence.
 constexpr std::int32_t DSBVOLUME_MIN = -10000;
 constexpr std::int32_t DSBVOLUME_MAX = 0;
+
+// The linear gain of a volume in hundredths of a decibel: 10^(volume / 2000), and nothing at DSBVOLUME_MIN or
+// below.
+inline float GainOfVolume(std::int32_t volume) {
+    return volume <= DSBVOLUME_MIN ? 0.0f
+                                   : static_cast<float>(std::pow(10.0, static_cast<double>(volume) / 2000.0));
+}
 
 constexpr std::uint32_t DSSCL_NORMAL = 1;
 constexpr std::uint32_t DSSCL_PRIORITY = 2;

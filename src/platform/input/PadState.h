@@ -21,6 +21,8 @@ struct PadState {
         DpadDown,
         DpadLeft,
         DpadRight,
+        LeftStick,   // the left stick pressed in
+        RightStick,  // the right stick pressed in
         ButtonCount
     };
 

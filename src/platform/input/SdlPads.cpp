@@ -23,6 +23,8 @@ constexpr SDL_GameControllerButton kButtons[PadState::ButtonCount] = {
     SDL_CONTROLLER_BUTTON_DPAD_DOWN,
     SDL_CONTROLLER_BUTTON_DPAD_LEFT,
     SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
+    SDL_CONTROLLER_BUTTON_LEFTSTICK,
+    SDL_CONTROLLER_BUTTON_RIGHTSTICK,
 };
 
 PadState ReadPad(SDL_GameController* controller, std::int32_t id) {

@@ -44,17 +44,30 @@ std::string DirectoryOf(const std::string& path) {
 
 }  // namespace
 
-std::string UserDataDirectory(const char* name) {
-    const char* data = std::getenv("XDG_DATA_HOME");
+namespace {
+
+// $<variable>/<name>, or ~/<fallback>/<name>; empty when neither is known.
+std::string XdgDirectory(const char* variable, const char* fallback, const char* name) {
+    const char* set = std::getenv(variable);
     // The convention: a relative XDG path is invalid and is ignored.
-    if (data != nullptr && data[0] == '/') {
-        return std::string(data) + "/" + name;
+    if (set != nullptr && set[0] == '/') {
+        return std::string(set) + "/" + name;
     }
     const char* home = std::getenv("HOME");
     if (home != nullptr && home[0] == '/') {
-        return std::string(home) + "/.local/share/" + name;
+        return std::string(home) + "/" + fallback + "/" + name;
     }
     return "";
+}
+
+}  // namespace
+
+std::string UserDataDirectory(const char* name) {
+    return XdgDirectory("XDG_DATA_HOME", ".local/share", name);
+}
+
+std::string UserConfigDirectory(const char* name) {
+    return XdgDirectory("XDG_CONFIG_HOME", ".config", name);
 }
 
 bool MakeDirectories(const std::string& path, std::string& error) {

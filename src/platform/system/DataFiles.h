@@ -12,6 +12,8 @@ namespace platform {
 
 // $XDG_DATA_HOME/<name>, or ~/.local/share/<name>; empty when neither is known (no HOME). Not created here.
 std::string UserDataDirectory(const char* name);
+// $XDG_CONFIG_HOME/<name>, or ~/.config/<name>; empty when neither is known. Not created here.
+std::string UserConfigDirectory(const char* name);
 
 // Makes the directory and any parents it lacks; false with the reason.
 bool MakeDirectories(const std::string& path, std::string& error);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+namespace Yorun {
+
+// What the player chose and the game keeps between runs, in settings.ini in the user's configuration
+// directory ($XDG_CONFIG_HOME/yorun, by default ~/.config/yorun): `key = value` lines under `[section]`
+// headers, with `#` or `;` starting a comment line.
+//
+//   [sound]
+//   volume = 8      # 0 (silent) to 10; 8 is the game's normal loudness
+//   muted = false
+struct Settings {
+    static constexpr int kLowestVolume = 0;
+    static constexpr int kHighestVolume = 10;
+    static constexpr int kNormalVolume = 8;
+
+    int volume = kNormalVolume;
+    bool muted = false;
+
+    bool operator==(const Settings& other) const = default;
+};
+
+// The settings file's path; empty when the user has no configuration directory (no HOME).
+std::string SettingsPath();
+
+// Reads the settings. A missing file gives the defaults and true. A file that cannot be read or does not
+// make sense (a line that is not a setting, a value out of its range) gives the defaults, false and the
+// reason, naming the line; settings this version does not know are passed over.
+bool ReadSettings(const std::string& path, Settings& settings, std::string& error);
+// Replaces the file whole (written beside it, synced and renamed over it), making its directory first;
+// false with the reason, and the old file untouched.
+bool WriteSettings(const std::string& path, const Settings& settings, std::string& error);
+
+}  // namespace Yorun

@@ -1,0 +1,144 @@
+#include "game/VolumeControl.h"
+
+#include <algorithm>
+
+#include "app/Graphics.h"
+#include "game/Screen.h"
+#include "input/Input.h"
+#include "platform/audio/AudioOutput.h"
+#include "platform/audio/AudioTypes.h"
+#include "platform/input/KeyCodes.h"
+#include "platform/system/ErrorOutput.h"
+#include "sprite/SpriteTypes.h"
+
+namespace Yorun {
+
+namespace {
+
+using platform::DIK_ADD;
+using platform::DIK_EQUALS;
+using platform::DIK_M;
+using platform::DIK_MINUS;
+using platform::DIK_SUBTRACT;
+
+// The picture: a speaker, the speaker struck through, a lit bar and an unlit bar, side by side.
+constexpr int kSpeakerSide = 36;
+constexpr int kMutedLeft = 36;
+constexpr int kLitBarLeft = 76;
+constexpr int kUnlitBarLeft = 86;
+constexpr int kBarWidth = 8;
+constexpr int kBarGap = 3;
+// Where it is drawn: the top right corner, clear of the score, the time and the title's menu.
+constexpr int kLeft = 636;
+constexpr int kTop = 12;
+
+bool Pressed(int key) {
+    return Corvane::g_pInput != nullptr && Corvane::g_pInput->IsKeyTriggered(key);
+}
+
+// Pressed now and not held before: a held key's repeats are not new presses.
+bool NewlyPressed(int key) {
+    return Pressed(key) && (Corvane::g_pInput->prevKeys[key] & 0x80) == 0;
+}
+
+}  // namespace
+
+std::int32_t CVolumeControl::MasterLevelOf(const Settings& chosen) {
+    if (chosen.muted || chosen.volume <= Settings::kLowestVolume) {
+        return platform::DSBVOLUME_MIN;
+    }
+    return kNormalLevel + (chosen.volume - Settings::kNormalVolume) * kStep;
+}
+
+void CVolumeControl::Initialize(bool keepSettings) {
+    keep = keepSettings;
+    settings = Settings{};
+    path = keep ? SettingsPath() : std::string();
+    if (!path.empty()) {
+        std::string error;
+        if (!ReadSettings(path, settings, error)) {
+            platform::PrintError("%s; playing with the default settings", error.c_str());
+        }
+    }
+    platform::GetAudioSink().SetMasterVolume(MasterLevelOf(settings));
+    indicatorUpdates = 0;
+    unkept = false;
+    EnterDataDirectory("mato_bmp");
+    pictureLoaded = picture.Load(Corvane::g_pDevice, "volume.bmp", 1.0f, 0.0f, 1.0f, 1.0f);
+    picture.anchor = Corvane::ANCHOR_TOP_LEFT;
+}
+
+void CVolumeControl::Update() {
+    const bool down = Pressed(DIK_MINUS) || Pressed(DIK_SUBTRACT);
+    const bool up = Pressed(DIK_EQUALS) || Pressed(DIK_ADD);
+    const bool mute = NewlyPressed(DIK_M);
+    if (!down && !up && !mute) {
+        if (indicatorUpdates > 0 && --indicatorUpdates == 0) {
+            Keep();
+        }
+        return;
+    }
+    Settings changed = settings;
+    if (down || up) {
+        changed.volume = std::clamp(changed.volume + (up ? 1 : 0) - (down ? 1 : 0), Settings::kLowestVolume,
+                                    Settings::kHighestVolume);
+        changed.muted = false;
+    }
+    if (mute) {
+        changed.muted = !changed.muted;
+    }
+    Change(changed);
+}
+
+void CVolumeControl::Change(const Settings& changed) {
+    // Shown again even when the level stays (the top or the bottom reached), so the player sees why.
+    indicatorUpdates = kIndicatorUpdates;
+    if (changed == settings) {
+        return;
+    }
+    settings = changed;
+    unkept = true;
+    platform::GetAudioSink().SetMasterVolume(MasterLevelOf(settings));
+}
+
+void CVolumeControl::Keep() {
+    if (!unkept || path.empty()) {
+        return;
+    }
+    unkept = false;
+    std::string error;
+    if (!WriteSettings(path, settings, error)) {
+        platform::PrintError("the volume cannot be kept for the next run: %s", error.c_str());
+        // Said once: the next change would only fail the same way.
+        path.clear();
+    }
+}
+
+void CVolumeControl::Draw() {
+    if (indicatorUpdates <= 0 || !pictureLoaded) {
+        return;
+    }
+    const bool silent = settings.muted || settings.volume == Settings::kLowestVolume;
+    picture.x = static_cast<float>(kLeft);
+    picture.y = static_cast<float>(kTop);
+    const int speakerLeft = silent ? kMutedLeft : 0;
+    picture.DrawRect(speakerLeft, 0, speakerLeft + kSpeakerSide, kSpeakerSide);
+    for (int bar = 0; bar < Settings::kHighestVolume; ++bar) {
+        // The bars rise from left to right; those up to the volume are lit, unless the sound is off.
+        const int height = 12 + bar * 24 / (Settings::kHighestVolume - 1);
+        const int left = !silent && bar < settings.volume ? kLitBarLeft : kUnlitBarLeft;
+        picture.x = static_cast<float>(kLeft + kSpeakerSide + 4 + bar * (kBarWidth + kBarGap));
+        picture.y = static_cast<float>(kTop + kSpeakerSide - height);
+        picture.DrawRect(left, kSpeakerSide - height, left + kBarWidth, kSpeakerSide);
+    }
+}
+
+void CVolumeControl::Release() {
+    Keep();
+    if (pictureLoaded) {
+        picture.Release();
+        pictureLoaded = false;
+    }
+}
+
+}  // namespace Yorun

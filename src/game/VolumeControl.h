@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "game/Settings.h"
+#include "sprite/Sprite.h"
+
+namespace Yorun {
+
+// The master volume the player sets, in any scene: − and + (on the main keys or the keypad) step it, M
+// mutes and unmutes, and a pad's stick clicks step it too (the left one presses −, the right one +). Each
+// change shows a small indicator at the top right for a second and a half, and once it has settled it is
+// kept in the settings file. The level reaches the sound through the audio output's master stage, after
+// every cue's own volume.
+class CVolumeControl {
+public:
+    // Updates the indicator stays up after a change: a second and a half.
+    static constexpr int kIndicatorUpdates = 92;
+    // The master level, in hundredths of a decibel, at the normal volume: what brings a whole game to
+    // about −20 LUFS (EBU R128) with the cues as the asset generator masters them (bench/loudness_bench
+    // measures it). Each step of the volume is 3 dB.
+    static constexpr std::int32_t kNormalLevel = 1780;
+    static constexpr std::int32_t kStep = 300;
+
+    // Reads the kept settings when keep is true (otherwise nothing is read or written), sets the master
+    // level, and loads the indicator's picture.
+    void Initialize(bool keepSettings);
+    // Acts on the live keys: called before a replay puts its recorded keys in their place, so a replay
+    // never changes the volume.
+    void Update();
+    // The indicator, while it is up.
+    void Draw();
+    // Keeps a change that has not been kept yet, and lets the picture go.
+    void Release();
+
+    // The master level for the settings, in hundredths of a decibel; silence when muted or at volume 0.
+    static std::int32_t MasterLevelOf(const Settings& chosen);
+
+    Settings settings;
+    int indicatorUpdates = 0;  // left to show the indicator
+    bool unkept = false;       // changed since the settings were last written
+
+private:
+    void Change(const Settings& changed);
+    void Keep();
+
+    bool keep = false;
+    std::string path;
+    Corvane::CSprite picture;
+    bool pictureLoaded = false;
+};
+
+}  // namespace Yorun
