@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "app/Graphics.h"
 #include "app/OptionWords.h"
@@ -125,6 +126,9 @@ bool CApplication::CreateMainWindow(int x, int y, int windowWidth, int windowHei
         return false;
     }
     window->SetTitle(title);
+    if (iconFile != nullptr) {
+        window->SetIcon((std::string(baseDirectory) + "/" + iconFile).c_str());
+    }
     window->SetIntegerScale(integerScale);
     window->Show();
     return true;

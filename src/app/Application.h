@@ -69,6 +69,8 @@ public:
     float frameInterval = -1.0f;
     char title[260] = "Corvane9";
     char baseDirectory[516] = {};
+    // The window's icon: a PNG file's path from the base directory, or null for the desktop's default.
+    const char* iconFile = nullptr;
     platform::Window* dialogWindow = nullptr;
 
     char compositionText[1024] = {};

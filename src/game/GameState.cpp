@@ -1,5 +1,9 @@
 #include "game/GameState.h"
 
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
 #include "app/Application.h"
 #include "game/CueFiles.h"
 
@@ -50,8 +54,18 @@ bool CGameState::LoadCues() {
     if (Corvane::g_pApplication != nullptr) {
         Corvane::g_pApplication->SetWorkDirectory("mato_snd");
     }
+    // A file that could not be read is reported once: the slots after the first that name it are left
+    // empty without a second message about the same file.
+    const char* unreadable[std::size(kCueFiles)] = {};
+    std::size_t unreadableCount = 0;
     for (const CueFile& cue : kCueFiles) {
-        cues[cue.bank].Load(cue.fileName, cue.slot);
+        const auto reported = [&cue](const char* name) { return std::strcmp(name, cue.fileName) == 0; };
+        if (std::none_of(unreadable, unreadable + unreadableCount, reported)) {
+            cues[cue.bank].Load(cue.fileName, cue.slot);
+            if (!cues[cue.bank].IsLoaded(cue.slot)) {
+                unreadable[unreadableCount++] = cue.fileName;
+            }
+        }
         cues[cue.bank].SetVolume(cue.slot, kCueVolume);
     }
     shotCueNext = 0;

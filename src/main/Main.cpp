@@ -39,6 +39,7 @@ int main(int argumentCount, char** arguments) {
 
     // The desktop's size centres the window; without a display the window cannot be made and start-up
     // ends below.
+    platform::SetApplicationId(YORUN_APP_ID);
     if (!platform::InitVideo("Yorun")) {
         std::fprintf(stderr,
                      "Run it from a desktop session, or under a virtual X server: xvfb-run -a yorun\n");
@@ -50,6 +51,7 @@ int main(int argumentCount, char** arguments) {
     const Corvane::ProgramInstance instance{argumentCount, arguments};
     auto* application = new CApplication();
     application->callbacks = Yorun::GetGameCallbacks();
+    application->iconFile = "mato_bmp/icon.png";
     int exitCode = Corvane::EXIT_CODE_NO_START;
     if (application->Create(&instance, x, y, kClientWidth, kClientHeight, "Yorun", false)) {
         application->frameInterval = kFrameInterval;

@@ -134,3 +134,19 @@ TEST(PadTap, APadButtonTappedBetweenTwoFramesPressesItsKeyForOneFrame) {
     SDL_JoystickClose(joystick);
     SDL_JoystickDetachVirtual(index);
 }
+
+TEST(Pointer, HidesWhileKeysArePressedAndComesBackWhenTheMouseMoves) {
+    ASSERT_TRUE(InitVideo("Yorun"));
+    const auto deliver = [](SDL_EventType type) {
+        SDL_Event event{};
+        event.type = type;
+        ASSERT_EQ(SDL_PushEvent(&event), 1);
+        Message message;
+        while (GetMessageQueue().Peek(message)) {
+        }
+    };
+    deliver(SDL_KEYDOWN);
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
+    deliver(SDL_MOUSEMOTION);
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
+}

@@ -25,9 +25,12 @@
 
 namespace {
 
+// The window's own icon, beside the game's pictures: large enough for a high-density task bar.
+constexpr int kWindowIconSize = 128;
+
 constexpr const char* kUsage =
     "usage: assetgen [--output DIR] [--contact-sheet FILE.png] [--icon FILE.png SIZE]\n"
-    "  --output DIR            write DIR/mato_bmp and DIR/mato_snd\n"
+    "  --output DIR            write DIR/mato_bmp (with the window icon) and DIR/mato_snd\n"
     "  --contact-sheet FILE    write every picture on one PNG page for review\n"
     "  --icon FILE SIZE        write the desktop icon, SIZE pixels square (16 to 1024)\n";
 
@@ -124,7 +127,8 @@ int Run(const Options& options) {
     if (!options.output.empty()) {
         const std::filesystem::path root(options.output);
         if (!MakeDirectory(root / "mato_bmp", error) ||
-            !images.WriteAll((root / "mato_bmp").string(), error)) {
+            !images.WriteAll((root / "mato_bmp").string(), error) ||
+            !assetgen::AppIcon::Write(kWindowIconSize, (root / "mato_bmp" / "icon.png").string(), error)) {
             return Fail(error);
         }
         if (!MakeDirectory(root / "mato_snd", error) ||

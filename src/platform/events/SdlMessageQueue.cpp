@@ -37,8 +37,28 @@ void SdlMessageQueue::Post(const Message& message) {
     posted.Put(message);
 }
 
+void SdlMessageQueue::ShowPointer(bool show) {
+    if (pointerHidden == !show || SDL_WasInit(SDL_INIT_VIDEO) == 0) {
+        return;
+    }
+    SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+    pointerHidden = !show;
+}
+
 void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
     message = Message{};
+    switch (event.type) {
+        case SDL_KEYDOWN:
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERAXISMOTION:
+            ShowPointer(false);
+            break;
+        case SDL_MOUSEMOTION:
+            ShowPointer(true);
+            break;
+        default:
+            break;
+    }
     switch (event.type) {
         case SDL_QUIT:
             message.id = WM_QUIT;

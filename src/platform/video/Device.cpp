@@ -45,7 +45,9 @@ Device* Device::CreateForWindow(Window& window, D3DDEVTYPE type, const D3DPRESEN
     const int height = static_cast<int>(parameters.backBufferHeight);
     SDL_RenderSetLogicalSize(renderer, width, height);
     // Only now: making the renderer may replace the window system's window, and a window placed over the
-    // display by hand would lose that place with it.
+    // display by hand, or the size hints given with it, would be lost with it. Below half its size the
+    // picture is no longer readable.
+    window.SetMinimumSize(width / 2, height / 2);
     if (!parameters.windowed && !window.IsFullscreen()) {
         window.SetFullscreen(true);
     }

@@ -66,6 +66,12 @@ bool StartVideo() {
     return videoState == 1;
 }
 
+void SetApplicationId(const char* id) {
+    // SDL reads these from the environment when it makes a window.
+    setenv("SDL_VIDEO_X11_WMCLASS", id, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", id, 0);
+}
+
 bool InitVideo(const char* programName) {
     SetProgramName(programName);
     return StartVideo();

@@ -1,6 +1,7 @@
 #include "platform/video/Window.h"
 
 #include <SDL.h>
+#include <SDL_image.h>
 
 #include "platform/desktop/WindowManager.h"
 #include "platform/system/ErrorOutput.h"
@@ -30,6 +31,16 @@ void Window::SetTitle(const char* title) {
     SDL_SetWindowTitle(window, title != nullptr ? title : "");
 }
 
+bool Window::SetIcon(const char* path) {
+    SDL_Surface* icon = path != nullptr ? IMG_Load(path) : nullptr;
+    if (icon == nullptr) {
+        return false;
+    }
+    SDL_SetWindowIcon(window, icon);
+    SDL_FreeSurface(icon);
+    return true;
+}
+
 void Window::Show() {
     SDL_ShowWindow(window);
     SDL_RaiseWindow(window);
@@ -50,21 +61,24 @@ bool Window::SetFullscreen(bool fullscreen) {
     // Full screen is a request to the window manager. With none, nobody grants it: the window would keep
     // its place and size while the picture is scaled for the whole display, and be cut off. The window is
     // moved over the display and given its place and size back afterwards by hand.
-    const bool unmanaged = LacksWindowManager(window);
-    if (fullscreen && unmanaged) {
+    if (fullscreen && LacksWindowManager(window)) {
         CoverDisplay(window);
     }
+    // Back in a window, it gets its size and place back; a window manager left to itself would put it
+    // wherever its placement policy says.
     if (!fullscreen && windowedWidth > 0 && windowedHeight > 0) {
         SDL_SetWindowSize(window, windowedWidth, windowedHeight);
-        if (unmanaged) {
-            SDL_SetWindowPosition(window, windowedX, windowedY);
-        }
+        SDL_SetWindowPosition(window, windowedX, windowedY);
     }
     return true;
 }
 
 bool Window::IsFullscreen() const {
     return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+void Window::SetMinimumSize(int width, int height) {
+    SDL_SetWindowMinimumSize(window, width, height);
 }
 
 void Window::GetClientSize(int& width, int& height) const {

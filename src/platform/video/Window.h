@@ -19,6 +19,9 @@ public:
     Window& operator=(const Window&) = delete;
 
     void SetTitle(const char* title);
+    // The window's icon, from a PNG file; false when it cannot be read (the window keeps the desktop's
+    // default icon).
+    bool SetIcon(const char* path);
     void Show();
     // Desktop full screen keeps the desktop's mode; the renderer's logical size keeps the picture's shape.
     // Leaving it gives the window back the size (and, with no window manager, the place) it had before.
@@ -26,6 +29,8 @@ public:
     bool SetFullscreen(bool fullscreen);
     bool IsFullscreen() const;
     void GetClientSize(int& width, int& height) const;
+    // The smallest client area the player can size the window to.
+    void SetMinimumSize(int width, int height);
     // Whole-number scaling of the picture, read when the device is created for this window: sharp pixels
     // at 2x and 3x, wider bars in between. Off, the picture is scaled smoothly to fill the window.
     void SetIntegerScale(bool on) { integerScale = on; }
