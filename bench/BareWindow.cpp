@@ -17,7 +17,8 @@ int main() {
     }
     SDL_Window* window = SDL_CreateWindow("Bare", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600,
                                           SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
-    SDL_Renderer* renderer = window != nullptr ? SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED) : nullptr;
+    SDL_Renderer* renderer =
+        window != nullptr ? SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED) : nullptr;
     if (renderer == nullptr) {
         std::fprintf(stderr, "no renderer: %s\n", SDL_GetError());
         return 1;
@@ -28,9 +29,9 @@ int main() {
     const auto presented = std::chrono::system_clock::now();
     const char* launched = std::getenv("YORUN_LAUNCHED_AT_NS");
     const auto from = launched != nullptr
-                          ? std::chrono::system_clock::time_point(std::chrono::duration_cast<
-                                                                  std::chrono::system_clock::duration>(
-                                std::chrono::nanoseconds(std::strtoll(launched, nullptr, 10))))
+                          ? std::chrono::system_clock::time_point(
+                                std::chrono::duration_cast<std::chrono::system_clock::duration>(
+                                    std::chrono::nanoseconds(std::strtoll(launched, nullptr, 10))))
                           : entered;
     std::printf("bare window: first frame %.1f ms %s\n",
                 std::chrono::duration<double, std::milli>(presented - from).count(),

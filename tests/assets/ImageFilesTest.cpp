@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -93,6 +94,71 @@ TEST(ImageFiles, EveryPictureExistsDecodesAndHasItsSize) {
         ASSERT_NE(image, nullptr) << "does not load";
         EXPECT_EQ(image->w, spec.width);
         EXPECT_EQ(image->h, spec.height);
+    }
+}
+
+// Every picture has a sharp twin for large screens: a whole multiple of its size (at least twice, and at
+// least six times for the digits and the caption the score screen shows large), and the same picture: brought
+// back down to the game's size, its covered pixels match the picture's own.
+TEST(ImageFiles, EveryPictureHasASharpTwinOfAWholeMultipleOfItsSizeShowingTheSamePicture) {
+    for (const ImageSpec& spec : kImages) {
+        SCOPED_TRACE(spec.name);
+        const std::string name = spec.name;
+        Surface image = LoadImage(ImagePath(name));
+        Surface twin = LoadImage(ImagePath("sharp/" + name.substr(0, name.rfind('.')) + ".png"));
+        ASSERT_NE(image, nullptr);
+        ASSERT_NE(twin, nullptr) << "no sharp twin";
+        const int scale = twin->w / spec.width;
+        ASSERT_GE(scale, 2);
+        ASSERT_EQ(twin->w, spec.width * scale);
+        ASSERT_EQ(twin->h, spec.height * scale);
+        if (name.find("Figure") != std::string::npos || name == "MaxScore.bmp") {
+            EXPECT_GE(scale, 6);
+        }
+        const Rgba key = name == "selecticon.bmp" ? Rgba{255, 255, 255, 255} : Rgba{255, 0, 255, 255};
+        const bool withAlpha = name.ends_with(".png");
+        int compared = 0;
+        int alike = 0;
+        for (int y = 0; y < spec.height; ++y) {
+            for (int x = 0; x < spec.width; ++x) {
+                const Rgba own = PixelAt(image.get(), x, y);
+                if (!withAlpha && own.r == key.r && own.g == key.g && own.b == key.b) {
+                    continue;
+                }
+                double red = 0.0;
+                double green = 0.0;
+                double blue = 0.0;
+                double cover = 0.0;
+                for (int dy = 0; dy < scale; ++dy) {
+                    for (int dx = 0; dx < scale; ++dx) {
+                        const Rgba fine = PixelAt(twin.get(), x * scale + dx, y * scale + dy);
+                        const double a = fine.a / 255.0;
+                        red += fine.r * a;
+                        green += fine.g * a;
+                        blue += fine.b * a;
+                        cover += a;
+                    }
+                }
+                if (withAlpha) {
+                    // A picture with real transparency: its coverage is what it shows.
+                    ++compared;
+                    alike += std::abs(cover / (scale * scale) * 255.0 - own.a) <= 24.0 ? 1 : 0;
+                    continue;
+                }
+                if (cover < 0.9 * scale * scale) {
+                    continue;  // an edge of the twin: the picture's own keyed edge falls elsewhere
+                }
+                ++compared;
+                const double difference =
+                    std::max({std::abs(red / cover - own.r), std::abs(green / cover - own.g),
+                              std::abs(blue / cover - own.b)});
+                alike += difference <= 24.0 ? 1 : 0;
+            }
+        }
+        ASSERT_GT(compared, 0);
+        // Thin strokes of lettering land a fraction of a pixel apart at the two scales; a picture shifted by
+        // a whole pixel matches far fewer.
+        EXPECT_GT(static_cast<double>(alike) / compared, 0.85) << alike << " of " << compared;
     }
 }
 

@@ -37,8 +37,11 @@ Canvas::Paint Solid(Colour colour) {
     return [=](float, float) { return colour; };
 }
 
-Canvas::Canvas(int width, int height, Colour fill)
-    : m_surface(NewSurface(width, height, SDL_PIXELFORMAT_ARGB8888)) {
+Canvas::Canvas(int width, int height, Colour fill, int scale)
+    : m_width(width),
+      m_height(height),
+      m_scale(scale),
+      m_surface(NewSurface(width * scale, height * scale, SDL_PIXELFORMAT_ARGB8888)) {
     FillAll(Solid(fill));
 }
 
@@ -55,7 +58,7 @@ void Canvas::Set(int x, int y, Colour c) {
 }
 
 void Canvas::Blend(int x, int y, Colour c, float coverage, enum Blend mode) {
-    if (x < 0 || y < 0 || x >= Width() || y >= Height() || coverage <= 0.0F) {
+    if (x < 0 || y < 0 || x >= PixelWidth() || y >= PixelHeight() || coverage <= 0.0F) {
         return;
     }
     const Colour d = At(x, y);
@@ -80,18 +83,22 @@ void Canvas::Fill(const Shape& shape, Colour colour, float feather) {
 }
 
 void Canvas::Fill(const Shape& shape, const Paint& paint, float feather, enum Blend mode) {
-    const int pad = static_cast<int>(std::ceil(feather)) + 1;
-    const int left = std::max(0, static_cast<int>(std::floor(shape.Left())) - pad);
-    const int top = std::max(0, static_cast<int>(std::floor(shape.Top())) - pad);
-    const int right = std::min(Width(), static_cast<int>(std::ceil(shape.Right())) + pad);
-    const int bottom = std::min(Height(), static_cast<int>(std::ceil(shape.Bottom())) + pad);
+    const auto scale = static_cast<float>(m_scale);
+    // An anti-aliased edge (a feather of a pixel or less) stays that many of the canvas's own pixels wide;
+    // a soft glow is as wide in the game's pixels at every scale.
+    const float ramp = feather > 1.0F ? feather * scale : feather;
+    const int pad = static_cast<int>(std::ceil(ramp)) + 1;
+    const int left = std::max(0, static_cast<int>(std::floor(shape.Left() * scale)) - pad);
+    const int top = std::max(0, static_cast<int>(std::floor(shape.Top() * scale)) - pad);
+    const int right = std::min(PixelWidth(), static_cast<int>(std::ceil(shape.Right() * scale)) + pad);
+    const int bottom = std::min(PixelHeight(), static_cast<int>(std::ceil(shape.Bottom() * scale)) + pad);
     for (int y = top; y < bottom; ++y) {
         for (int x = left; x < right; ++x) {
-            const float cx = x + 0.5F;
-            const float cy = y + 0.5F;
+            const float cx = (x + 0.5F) / scale;
+            const float cy = (y + 0.5F) / scale;
             // Coverage from the distance at the pixel centre: a one-pixel ramp is the anti-aliased edge,
             // a wider one a soft glow.
-            const float coverage = std::clamp(0.5F - shape.DistanceAt(cx, cy) / feather, 0.0F, 1.0F);
+            const float coverage = std::clamp(0.5F - shape.DistanceAt(cx, cy) * scale / ramp, 0.0F, 1.0F);
             if (coverage > 0.0F) {
                 Blend(x, y, paint(cx, cy), coverage, mode);
             }
@@ -109,37 +116,40 @@ void Canvas::Outlined(const Shape& shape, const Paint& fill, Colour outline, flo
 }
 
 void Canvas::Paste(const Mask& mask, int left, int top, const Paint& paint, enum Blend mode) {
+    const auto scale = static_cast<float>(m_scale);
     for (int y = 0; y < mask.height; ++y) {
         for (int x = 0; x < mask.width; ++x) {
             const float coverage = mask.At(x, y);
             if (coverage > 0.0F) {
-                Blend(left + x, top + y, paint(left + x + 0.5F, top + y + 0.5F), coverage, mode);
+                Blend(left + x, top + y, paint((left + x + 0.5F) / scale, (top + y + 0.5F) / scale), coverage,
+                      mode);
             }
         }
     }
 }
 
 void Canvas::Paste(const Canvas& other, int left, int top) {
-    for (int y = 0; y < other.Height(); ++y) {
-        for (int x = 0; x < other.Width(); ++x) {
-            Blend(left + x, top + y, other.At(x, y), 1.0F);
+    for (int y = 0; y < other.PixelHeight(); ++y) {
+        for (int x = 0; x < other.PixelWidth(); ++x) {
+            Blend(left * m_scale + x, top * m_scale + y, other.At(x, y), 1.0F);
         }
     }
 }
 
 void Canvas::FillAll(const Paint& paint) {
-    for (int y = 0; y < Height(); ++y) {
-        for (int x = 0; x < Width(); ++x) {
-            Set(x, y, paint(x + 0.5F, y + 0.5F));
+    const auto scale = static_cast<float>(m_scale);
+    for (int y = 0; y < PixelHeight(); ++y) {
+        for (int x = 0; x < PixelWidth(); ++x) {
+            Set(x, y, paint((x + 0.5F) / scale, (y + 0.5F) / scale));
         }
     }
 }
 
 SurfacePtr Canvas::Keyed(Colour key) const {
-    SurfacePtr out = NewSurface(Width(), Height(), SDL_PIXELFORMAT_RGB24);
-    for (int y = 0; y < Height(); ++y) {
+    SurfacePtr out = NewSurface(PixelWidth(), PixelHeight(), SDL_PIXELFORMAT_RGB24);
+    for (int y = 0; y < PixelHeight(); ++y) {
         auto* row = static_cast<Uint8*>(out->pixels) + y * out->pitch;
-        for (int x = 0; x < Width(); ++x) {
+        for (int x = 0; x < PixelWidth(); ++x) {
             Colour c = At(x, y);
             if (c.a < 128) {
                 c = key;
@@ -155,10 +165,10 @@ SurfacePtr Canvas::Keyed(Colour key) const {
 }
 
 SurfacePtr Canvas::Opaque() const {
-    SurfacePtr out = NewSurface(Width(), Height(), SDL_PIXELFORMAT_RGB24);
-    for (int y = 0; y < Height(); ++y) {
+    SurfacePtr out = NewSurface(PixelWidth(), PixelHeight(), SDL_PIXELFORMAT_RGB24);
+    for (int y = 0; y < PixelHeight(); ++y) {
         auto* row = static_cast<Uint8*>(out->pixels) + y * out->pitch;
-        for (int x = 0; x < Width(); ++x) {
+        for (int x = 0; x < PixelWidth(); ++x) {
             const Colour c = At(x, y);
             // Whatever is not fully covered is laid over black, the colour under every sheet.
             const float a = c.a / 255.0F;
@@ -171,9 +181,9 @@ SurfacePtr Canvas::Opaque() const {
 }
 
 SurfacePtr Canvas::WithAlpha() const {
-    SurfacePtr out = NewSurface(Width(), Height(), SDL_PIXELFORMAT_ABGR8888);
-    if (SDL_ConvertPixels(Width(), Height(), m_surface->format->format, m_surface->pixels, m_surface->pitch,
-                          out->format->format, out->pixels, out->pitch) != 0) {
+    SurfacePtr out = NewSurface(PixelWidth(), PixelHeight(), SDL_PIXELFORMAT_ABGR8888);
+    if (SDL_ConvertPixels(PixelWidth(), PixelHeight(), m_surface->format->format, m_surface->pixels,
+                          m_surface->pitch, out->format->format, out->pixels, out->pitch) != 0) {
         throw std::runtime_error(std::string("cannot convert a surface: ") + SDL_GetError());
     }
     return out;

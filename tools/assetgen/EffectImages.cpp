@@ -11,8 +11,8 @@ namespace {
 
 // One frame of a burst that opens and fades: a soft core, a widening ring, rays and sparks. The sheet is
 // black, which adds nothing when the game draws it additively.
-Canvas BurstFrame(int frame, Colour core, Colour edge, std::uint32_t seed) {
-    Canvas canvas(256, 256, Colour{0, 0, 0, 255});
+Canvas BurstFrame(int frame, Colour core, Colour edge, std::uint32_t seed, int scale) {
+    Canvas canvas(256, 256, Colour{0, 0, 0, 255}, scale);
     const Point c{128.0F, 128.0F};
     const float open = (frame + 1) / 4.0F;    // 0.25 .. 1
     const float fade = 1.0F - frame * 0.26F;  // 1 .. 0.22
@@ -50,10 +50,10 @@ Canvas BurstFrame(int frame, Colour core, Colour edge, std::uint32_t seed) {
     return canvas;
 }
 
-Canvas BurstStrip(Colour core, Colour edge, std::uint32_t seed) {
-    Canvas strip(1024, 256, Colour{0, 0, 0, 255});
+Canvas BurstStrip(Colour core, Colour edge, std::uint32_t seed, int scale) {
+    Canvas strip(1024, 256, Colour{0, 0, 0, 255}, scale);
     for (int frame = 0; frame < 4; ++frame) {
-        strip.Paste(BurstFrame(frame, core, edge, seed + frame), frame * 256, 0);
+        strip.Paste(BurstFrame(frame, core, edge, seed + frame, scale), frame * 256, 0);
     }
     return strip;
 }
@@ -62,10 +62,12 @@ Canvas BurstStrip(Colour core, Colour edge, std::uint32_t seed) {
 
 void PaintEffectImages(ImageSet& images) {
     using Kind = ImageSet::Kind;
-    images.Add("yorun_efect.bmp", Kind::OpaqueBmp,
-               BurstStrip(Colour{255, 246, 210}, palette::kGold, 0xB0057001U));
-    images.Add("yorun_efect_2.bmp", Kind::OpaqueBmp,
-               BurstStrip(Colour{255, 110, 120}, Colour{170, 70, 255}, 0xB0057101U));
+    images.Add("yorun_efect.bmp", Kind::OpaqueBmp, [](int scale) {
+        return BurstStrip(Colour{255, 246, 210}, palette::kGold, 0xB0057001U, scale);
+    });
+    images.Add("yorun_efect_2.bmp", Kind::OpaqueBmp, [](int scale) {
+        return BurstStrip(Colour{255, 110, 120}, Colour{170, 70, 255}, 0xB0057101U, scale);
+    });
 }
 
 }  // namespace assetgen

@@ -12,8 +12,8 @@ namespace {
 
 using palette::kInk;
 
-Canvas Background() {
-    Canvas canvas(800, 600, palette::kSkyTop);
+Canvas Background(int scale) {
+    Canvas canvas(800, 600, palette::kSkyTop, scale);
     // Sky down to the horizon at y 300, then ground that darkens towards the viewer so the HUD along the
     // bottom reads on it.
     canvas.FillAll([](float, float y) {
@@ -63,18 +63,19 @@ Canvas Background() {
     return canvas;
 }
 
-Canvas Target(int colour) {
-    Canvas canvas(96, 96, Colour{0, 0, 0, 0});
+Canvas Target(int colour, int scale) {
+    Canvas canvas(96, 96, Colour{0, 0, 0, 0}, scale);
     PaintTargetFace(canvas, colour, 48.0F, 48.0F, 45.0F);
     return canvas;
 }
 
-Canvas ShadowImage() {
-    Canvas canvas(96, 32, Colour{0, 0, 0, 0});
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 96; ++x) {
-            const float nx = (x + 0.5F - 48.0F) / 46.0F;
-            const float ny = (y + 0.5F - 16.0F) / 14.0F;
+Canvas ShadowImage(int scale) {
+    Canvas canvas(96, 32, Colour{0, 0, 0, 0}, scale);
+    const auto pixel = static_cast<float>(scale);
+    for (int y = 0; y < canvas.PixelHeight(); ++y) {
+        for (int x = 0; x < canvas.PixelWidth(); ++x) {
+            const float nx = ((x + 0.5F) / pixel - 48.0F) / 46.0F;
+            const float ny = ((y + 0.5F) / pixel - 16.0F) / 14.0F;
             const float d = std::sqrt(nx * nx + ny * ny);
             // Dense in the middle, fading smoothly to nothing at the rim.
             const float a = d >= 1.0F ? 0.0F : std::pow(1.0F - d * d, 1.3F);
@@ -86,9 +87,9 @@ Canvas ShadowImage() {
 
 // An arrow seen from behind the archer: the tip far away up and to the left, the fletching close by at the
 // lower right. The tip sits where the game looks for hits.
-Canvas FlyingArrow(int colour) {
+Canvas FlyingArrow(int colour, int scale) {
     const Colour vane = palette::kArrowColours[colour];
-    Canvas canvas(256, 256, Colour{0, 0, 0, 0});
+    Canvas canvas(256, 256, Colour{0, 0, 0, 0}, scale);
     const Point tip{34.0F, 79.0F};
     const Point tail{206.0F, 209.0F};
     const float dx = tail.x - tip.x;
@@ -128,8 +129,8 @@ Canvas FlyingArrow(int colour) {
 
 // The aim reticle, drawn at half size: a ring round the aim point and the diagonal line arrows follow,
 // with a tick where they reach each depth.
-Canvas Reticle() {
-    Canvas canvas(100, 100, Colour{0, 0, 0, 0});
+Canvas Reticle(int scale) {
+    Canvas canvas(100, 100, Colour{0, 0, 0, 0}, scale);
     const Colour light = palette::kPaper;
     const Colour gold = palette::kGold;
     // The ring is broken at the four diagonals: the flight line shows through two of the gaps, and the
@@ -200,8 +201,8 @@ void UprightArrow(Canvas& canvas, float x, float top, float bottom, Colour vane)
     canvas.Fill(head, palette::kSteel);
 }
 
-Canvas StockTen() {
-    Canvas canvas(40, 80, Colour{0, 0, 0, 0});
+Canvas StockTen(int scale) {
+    Canvas canvas(40, 80, Colour{0, 0, 0, 0}, scale);
     // Two staggered rows of five make a bundle of ten; the back row stands a little higher.
     for (int i = 0; i < 5; ++i) {
         UprightArrow(canvas, 6.0F + i * 7.0F, 2.0F, 74.0F, palette::kArrowColours[(i + 1) % 4]);
@@ -214,8 +215,8 @@ Canvas StockTen() {
     return canvas;
 }
 
-Canvas StockOne() {
-    Canvas canvas(30, 70, Colour{0, 0, 0, 0});
+Canvas StockOne(int scale) {
+    Canvas canvas(30, 70, Colour{0, 0, 0, 0}, scale);
     UprightArrow(canvas, 15.0F, 2.0F, 68.0F, palette::kPaper);
     return canvas;
 }
@@ -245,19 +246,20 @@ void PaintTargetFace(Canvas& canvas, int colour, float cx, float cy, float r) {
 
 void PaintFieldImages(ImageSet& images) {
     using Kind = ImageSet::Kind;
-    images.Add("Yorun_back.bmp", Kind::OpaqueBmp, Background());
+    images.Add("Yorun_back.bmp", Kind::OpaqueBmp, [](int scale) { return Background(scale); });
     for (int colour = 0; colour < 4; ++colour) {
-        images.Add("Target00 Corer" + std::to_string(colour + 1) + ".bmp", Kind::KeyedBmp, Target(colour));
+        images.Add("Target00 Corer" + std::to_string(colour + 1) + ".bmp", Kind::KeyedBmp,
+                   [colour](int scale) { return Target(colour, scale); });
     }
-    images.Add("shadow01.png", Kind::AlphaPng, ShadowImage());
+    images.Add("shadow01.png", Kind::AlphaPng, [](int scale) { return ShadowImage(scale); });
     const char* const names[4] = {"arrow_red_up.bmp", "arrow_yellow_up.bmp", "arrow_blue_up.bmp",
                                   "arrow_green_up.bmp"};
     for (int colour = 0; colour < 4; ++colour) {
-        images.Add(names[colour], Kind::KeyedBmp, FlyingArrow(colour));
+        images.Add(names[colour], Kind::KeyedBmp, [colour](int scale) { return FlyingArrow(colour, scale); });
     }
-    images.Add("Karate_Position.bmp", Kind::KeyedBmp, Reticle());
-    images.Add("shot_stock_10_test.bmp", Kind::KeyedBmp, StockTen());
-    images.Add("shot_stock_1_test.bmp", Kind::KeyedBmp, StockOne());
+    images.Add("Karate_Position.bmp", Kind::KeyedBmp, [](int scale) { return Reticle(scale); });
+    images.Add("shot_stock_10_test.bmp", Kind::KeyedBmp, [](int scale) { return StockTen(scale); });
+    images.Add("shot_stock_1_test.bmp", Kind::KeyedBmp, [](int scale) { return StockOne(scale); });
 }
 
 }  // namespace assetgen

@@ -75,9 +75,18 @@ bool Lettering::Open(std::string& error) {
     return true;
 }
 
-Mask Lettering::Ink(Face face, const std::string& text) const {
+Mask Lettering::Ink(Face face, const std::string& text, int scale) const {
     TTF_Font* font = face == Face::Latin ? m_latin : m_japanese;
+    // The working size covers a picture up to twice the game's size; beyond that the letters are drawn
+    // larger, so they are always cut down from outlines and never enlarged.
+    const int size = kWorkingSize * std::max(1, scale / 2);
+    if (size != kWorkingSize) {
+        TTF_SetFontSize(font, size);
+    }
     SurfacePtr rendered(TTF_RenderUTF8_Blended(font, text.c_str(), SDL_Color{255, 255, 255, 255}));
+    if (size != kWorkingSize) {
+        TTF_SetFontSize(font, kWorkingSize);
+    }
     if (!rendered) {
         throw std::runtime_error("cannot render \"" + text + "\": " + TTF_GetError());
     }
@@ -112,34 +121,43 @@ Mask Lettering::Ink(Face face, const std::string& text) const {
     return ink;
 }
 
-Mask Lettering::Fit(const Mask& ink, int width, int height, float outlineWidth, float maxSqueeze) {
+Mask Lettering::Fit(const Mask& ink, int width, int height, float outlineWidth, float maxSqueeze, int scale) {
     const float roomW = width - 2.0F * outlineWidth - 2.0F;
     const float roomH = height - 2.0F * outlineWidth - 2.0F;
-    const float byHeight = roomH / ink.height;
+    // The ink may be larger than at the working size; the fit is worked out as if it were not.
+    const float inkScale = static_cast<float>(std::max(1, scale / 2));
+    const float inkWidth = ink.width / inkScale;
+    const float inkHeight = ink.height / inkScale;
+    const float byHeight = roomH / inkHeight;
     // Prefer filling the height; squeeze sideways (up to the limit) before giving height up.
     float scaleY = byHeight;
-    float scaleX = std::min(byHeight, roomW / ink.width);
+    float scaleX = std::min(byHeight, roomW / inkWidth);
     if (scaleX < scaleY / maxSqueeze) {
         scaleY = scaleX * maxSqueeze;
     }
-    const int w = std::max(1, static_cast<int>(std::lround(ink.width * scaleX)));
-    const int h = std::max(1, static_cast<int>(std::lround(ink.height * scaleY)));
-    return ink.Resized(w, h);
+    const int w = std::max(1, static_cast<int>(std::lround(inkWidth * scaleX)));
+    const int h = std::max(1, static_cast<int>(std::lround(inkHeight * scaleY)));
+    return ink.Resized(w * scale, h * scale);
 }
 
 void Lettering::PaintMask(Canvas& canvas, const Mask& mask, int left, int top, const Style& style) {
-    const Mask rim = mask.Dilated(style.outlineWidth);
-    const int pad = (rim.width - mask.width) / 2;
-    canvas.Paste(rim, left, top, Solid(style.outline));
-    canvas.Paste(mask, left + pad, top + pad, style.fill);
+    const int scale = canvas.Scale();
+    const Mask rim = mask.Dilated(style.outlineWidth * static_cast<float>(scale));
+    // The letters sit one outline and a pixel in from the corner, in the game's pixels, at any scale.
+    const int inset = static_cast<int>(std::ceil(style.outlineWidth)) + 1;
+    const int rimPad = (rim.width - mask.width) / 2;
+    canvas.Paste(rim, (left + inset) * scale - rimPad, (top + inset) * scale - rimPad, Solid(style.outline));
+    canvas.Paste(mask, (left + inset) * scale, (top + inset) * scale, style.fill);
 }
 
 void Lettering::Draw(Canvas& canvas, Face face, const std::string& text, int left, int top, int width,
                      int height, const Style& style) const {
-    const Mask fitted = Fit(Ink(face, text), width, height, style.outlineWidth, style.maxSqueeze);
+    const int scale = canvas.Scale();
+    const Mask fitted =
+        Fit(Ink(face, text, scale), width, height, style.outlineWidth, style.maxSqueeze, scale);
     const int pad = static_cast<int>(std::ceil(style.outlineWidth)) + 1;
-    const int fullW = fitted.width + 2 * pad;
-    const int fullH = fitted.height + 2 * pad;
+    const int fullW = fitted.width / scale + 2 * pad;
+    const int fullH = fitted.height / scale + 2 * pad;
     int x = left + (width - fullW) / 2;
     if (style.align == Align::Left) {
         x = left;

@@ -34,15 +34,20 @@ public:
     // Finds and opens both faces; on failure `error` says which font is missing and how to get it.
     bool Open(std::string& error);
 
-    // The text's ink, cropped to its bounds, at the large working size.
-    Mask Ink(Face face, const std::string& text) const;
-    // Paints `text` into the box (left, top, width, height), as large as fits, outline included.
+    // The text's ink, cropped to its bounds, at the large working size (larger for a picture painted at a
+    // high scale, so its letters are still cut from outlines, not enlarged).
+    Mask Ink(Face face, const std::string& text, int scale = 1) const;
+    // Paints `text` into the box (left, top, width, height), as large as fits, outline included; at the
+    // canvas's scale.
     void Draw(Canvas& canvas, Face face, const std::string& text, int left, int top, int width, int height,
               const Style& style) const;
-    // Paints an already fitted mask with its outline, its top-left corner (outline included) at (left, top).
+    // Paints an already fitted mask with its outline, its top-left corner (outline included) at (left, top)
+    // in the game's pixels; the mask was fitted at the canvas's scale.
     static void PaintMask(Canvas& canvas, const Mask& mask, int left, int top, const Style& style);
-    // `ink` scaled to fit (width, height) once an outline of `outlineWidth` is added round it.
-    static Mask Fit(const Mask& ink, int width, int height, float outlineWidth, float maxSqueeze);
+    // `ink` scaled to fit (width, height) once an outline of `outlineWidth` is added round it, all in the
+    // game's pixels, and made at `scale` of its own pixels to each of those.
+    static Mask Fit(const Mask& ink, int width, int height, float outlineWidth, float maxSqueeze,
+                    int scale = 1);
 
 private:
     static constexpr int kWorkingSize = 120;

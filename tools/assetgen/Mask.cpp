@@ -2,26 +2,39 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace assetgen {
 
 Mask Mask::Dilated(float radius) const {
     const int pad = static_cast<int>(std::ceil(radius)) + 1;
+    const int side = 2 * pad + 1;
+    // Each source pixel reaches `radius` further; the last pixel of reach fades out.
+    std::vector<float> reach(static_cast<std::size_t>(side) * side);
+    for (int dy = -pad; dy <= pad; ++dy) {
+        for (int dx = -pad; dx <= pad; ++dx) {
+            reach[static_cast<std::size_t>(dy + pad) * side + (dx + pad)] =
+                std::clamp(radius + 0.5F - std::hypot(float(dx), float(dy)), 0.0F, 1.0F);
+        }
+    }
+    // Every covered pixel spreads over the pixels it reaches: wide outlines on large masks would take
+    // minutes gathering over every pixel's whole neighbourhood instead.
     Mask out(width + 2 * pad, height + 2 * pad);
-    for (int y = 0; y < out.height; ++y) {
-        for (int x = 0; x < out.width; ++x) {
-            float best = 0.0F;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const float cover = At(x, y);
+            if (cover <= 0.0F) {
+                continue;
+            }
             for (int dy = -pad; dy <= pad; ++dy) {
                 for (int dx = -pad; dx <= pad; ++dx) {
-                    // Each source pixel reaches `radius` further; the last pixel of reach fades out.
-                    const float reach =
-                        std::clamp(radius + 0.5F - std::hypot(float(dx), float(dy)), 0.0F, 1.0F);
-                    if (reach > 0.0F) {
-                        best = std::max(best, reach * At(x - pad + dx, y - pad + dy));
+                    const float weight = reach[static_cast<std::size_t>(dy + pad) * side + (dx + pad)];
+                    if (weight > 0.0F) {
+                        float& target = out.Ref(x + pad - dx, y + pad - dy);
+                        target = std::max(target, weight * cover);
                     }
                 }
             }
-            out.Ref(x, y) = best;
         }
     }
     return out;

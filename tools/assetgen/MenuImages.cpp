@@ -12,8 +12,8 @@ namespace {
 
 using palette::kInk;
 
-Canvas Title(const Lettering& lettering) {
-    Canvas canvas(800, 600, palette::kSkyTop);
+Canvas Title(const Lettering& lettering, int scale) {
+    Canvas canvas(800, 600, palette::kSkyTop, scale);
     // Evening sky over the range: deep blue at the top warming to the horizon.
     canvas.FillAll([](float, float y) {
         if (y < 360.0F) {
@@ -52,10 +52,15 @@ Canvas Title(const Lettering& lettering) {
                     2.0F);
 
     // The name, large, with a drop shadow.
-    const Mask name = Lettering::Fit(lettering.Ink(Lettering::Face::Latin, "Yorun"), 470, 170, 6.0F, 1.0F);
+    const Mask name =
+        Lettering::Fit(lettering.Ink(Lettering::Face::Latin, "Yorun", scale), 470, 170, 6.0F, 1.0F, scale);
     const int pad = 7;
-    const int left = (800 - name.width) / 2 - pad;
-    canvas.Paste(name.Dilated(6.0F), left + 8, 70 + 8, Solid(Colour{0, 0, 0, 110}));
+    const int left = (800 - name.width / scale) / 2 - pad;
+    // The shadow is the outline's shape, laid 8 pixels down and to the right of the name.
+    const Mask shadow = name.Dilated(6.0F * scale);
+    const int shadowPad = (shadow.width - name.width) / 2;
+    canvas.Paste(shadow, (left + pad + 8) * scale - shadowPad, (70 + pad + 8) * scale - shadowPad,
+                 Solid(Colour{0, 0, 0, 110}));
     Lettering::PaintMask(
         canvas, name, left, 70,
         Lettering::Style{VerticalGradient(palette::kGoldLight, Colour{240, 140, 30}, 80, 230), kInk, 6.0F});
@@ -68,8 +73,8 @@ Canvas Title(const Lettering& lettering) {
 }
 
 Canvas Button(const Lettering& lettering, int width, const std::string& label, const std::string& caption,
-              bool lit) {
-    Canvas canvas(width, 55, Colour{0, 0, 0, 0});
+              bool lit, int scale) {
+    Canvas canvas(width, 55, Colour{0, 0, 0, 0}, scale);
     const Colour face = lit ? palette::kButtonLit : palette::kButton;
     const Colour faceLight = lit ? palette::kGoldLight : Colour{96, 124, 188};
     const Colour text = lit ? kInk : palette::kPaper;
@@ -86,9 +91,9 @@ Canvas Button(const Lettering& lettering, int width, const std::string& label, c
     return canvas;
 }
 
-Canvas SelectIcon() {
+Canvas SelectIcon(int scale) {
     // Keyed on white, so the icon uses paper (never pure white) for its light parts.
-    Canvas canvas(36, 28, Colour{0, 0, 0, 0});
+    Canvas canvas(36, 28, Colour{0, 0, 0, 0}, scale);
     const Shape pointer = Shape::Polygon({{4, 4}, {31, 14}, {4, 24}, {10, 14}});
     canvas.Outlined(pointer, VerticalGradient(palette::kGoldLight, palette::kGold, 4, 24), kInk, 2.0F);
     return canvas;
@@ -98,7 +103,8 @@ Canvas SelectIcon() {
 
 void PaintMenuImages(const Lettering& lettering, ImageSet& images) {
     using Kind = ImageSet::Kind;
-    images.Add("mato_title.bmp", Kind::OpaqueBmp, Title(lettering));
+    images.Add("mato_title.bmp", Kind::OpaqueBmp,
+               [&lettering](int scale) { return Title(lettering, scale); });
     struct ButtonText {
         const char* file;
         const char* label;
@@ -111,12 +117,16 @@ void PaintMenuImages(const Lettering& lettering, ImageSet& images) {
         {"難しい", "難しい", "HARD", 150},
     };
     for (const ButtonText& b : buttons) {
-        images.Add(std::string(b.file) + ".bmp", Kind::KeyedBmp,
-                   Button(lettering, b.width, b.label, b.caption, false));
-        images.Add(std::string(b.file) + "2.bmp", Kind::KeyedBmp,
-                   Button(lettering, b.width, b.label, b.caption, true));
+        for (const bool lit : {false, true}) {
+            images.Add(std::string(b.file) + (lit ? "2.bmp" : ".bmp"), Kind::KeyedBmp,
+                       [&lettering, b, lit](int scale) {
+                           return Button(lettering, b.width, b.label, b.caption, lit, scale);
+                       });
+        }
     }
-    images.Add("selecticon.bmp", Kind::KeyedBmp, SelectIcon(), palette::kKeyWhite);
+    images.Add(
+        "selecticon.bmp", Kind::KeyedBmp, [](int scale) { return SelectIcon(scale); }, ImageSet::kSharpScale,
+        palette::kKeyWhite);
 }
 
 }  // namespace assetgen

@@ -4,7 +4,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
+#include "platform/video/SharpTextures.h"
 #include "platform/video/Texture.h"
 #include "platform/video/Window.h"
 
@@ -59,7 +61,7 @@ Device* Device::CreateForWindow(Window& window, D3DDEVTYPE type, const D3DPRESEN
     return device;
 }
 
-Device* Device::CreateForSurface(int width, int height) {
+Device* Device::CreateForSurface(int width, int height, int pictureWidth, int pictureHeight) {
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
     if (surface == nullptr) {
         return nullptr;
@@ -69,7 +71,11 @@ Device* Device::CreateForSurface(int width, int height) {
         SDL_FreeSurface(surface);
         return nullptr;
     }
-    return new Device(renderer, surface, width, height);
+    if (pictureWidth <= 0 || pictureHeight <= 0) {
+        return new Device(renderer, surface, width, height);
+    }
+    SDL_RenderSetLogicalSize(renderer, pictureWidth, pictureHeight);
+    return new Device(renderer, surface, pictureWidth, pictureHeight);
 }
 
 Device::Device(SDL_Renderer* renderer, SDL_Surface* surface, int width, int height)
@@ -77,12 +83,15 @@ Device::Device(SDL_Renderer* renderer, SDL_Surface* surface, int width, int heig
       surface(surface),
       backBufferWidth(width),
       backBufferHeight(height),
-      life(std::make_shared<DeviceLife>(DeviceLife{this})) {
+      life(std::make_shared<DeviceLife>(DeviceLife{this})),
+      sharp(std::make_unique<SharpTextures>(renderer)) {
     SDL_RendererInfo info;
     rendererName = SDL_GetRendererInfo(renderer, &info) == 0 && info.name != nullptr ? info.name : "unknown";
 }
 
 Device::~Device() {
+    // The textures waiting for their sharp twins are let go while the renderer can still destroy them.
+    sharp.reset();
     // SDL destroys every texture with its renderer; the handles the game still holds stay safe to release.
     life->device = nullptr;
     SDL_DestroyRenderer(renderer);
@@ -196,7 +205,16 @@ HRESULT Device::EndScene() {
 
 HRESULT Device::Present() {
     SDL_RenderPresent(renderer);
+    int outputWidth = 0;
+    int outputHeight = 0;
+    const bool shownLarger = SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight) == 0 &&
+                             (outputWidth > backBufferWidth || outputHeight > backBufferHeight);
+    sharp->AfterFrame(shownLarger);
     return S_OK;
+}
+
+void Device::NoteSharpTwin(Texture* texture, std::string path, int imageWidth, int imageHeight) {
+    sharp->Note(texture, std::move(path), imageWidth, imageHeight);
 }
 
 HRESULT Device::DrawLineStrip(const ScreenVertex* vertices, std::uint32_t lineCount) {

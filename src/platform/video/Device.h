@@ -14,6 +14,7 @@ struct SDL_Surface;
 
 namespace platform {
 
+class SharpTextures;
 class Texture;
 class Window;
 struct DeviceLife;
@@ -29,8 +30,9 @@ public:
     // A renderer for the window: accelerated for the hardware type, software for the reference type. The
     // back buffer size becomes the renderer's logical size, so a resized window keeps the picture's shape.
     static Device* CreateForWindow(Window& window, D3DDEVTYPE type, const D3DPRESENT_PARAMETERS& parameters);
-    // The software renderer drawing into an ARGB surface of the given size: the headless device.
-    static Device* CreateForSurface(int width, int height);
+    // The software renderer drawing into an ARGB surface of the given size: the headless device. The back
+    // buffer is the surface's size, or the picture size given, shown scaled to fill the surface.
+    static Device* CreateForSurface(int width, int height, int pictureWidth = 0, int pictureHeight = 0);
 
     ~Device();
 
@@ -56,6 +58,9 @@ public:
 
     // A texture of the given size with ARGB pixels (pitch in bytes); null when the renderer refuses it.
     Texture* CreateTexture(int width, int height, const std::uint32_t* pixels, int pitch);
+    // The texture, holding an image of the given size, has a sharp twin in the file at `path`, to draw from
+    // once the picture is shown larger than the back buffer (SharpTextures).
+    void NoteSharpTwin(Texture* texture, std::string path, int imageWidth, int imageHeight);
 
     // Reads back ARGB pixels of the picture (logical pixels on a window). False when the renderer cannot.
     bool ReadPixels(int x, int y, int width, int height, std::uint32_t* argb) const;
@@ -90,6 +95,7 @@ private:
     D3DBLEND destinationBlend = D3DBLEND_ZERO;
     // Shared with every texture this device made, which may outlive it.
     std::shared_ptr<DeviceLife> life;
+    std::unique_ptr<SharpTextures> sharp;
 };
 
 }  // namespace platform

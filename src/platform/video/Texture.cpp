@@ -19,6 +19,13 @@ Texture::~Texture() {
     }
 }
 
+void Texture::Sharpen(SDL_Texture* sharper) {
+    if (life->device != nullptr) {
+        SDL_DestroyTexture(texture);
+    }
+    texture = sharper;
+}
+
 std::uint32_t Texture::AddRef() {
     return ++references;
 }

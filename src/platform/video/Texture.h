@@ -34,6 +34,9 @@ public:
 
     // Null once the device is gone.
     SDL_Texture* GetSdlTexture() const { return life->device != nullptr ? texture : nullptr; }
+    // Draws from now on from a texture of the same picture at a whole multiple of its size (the pixels laid
+    // out alike): the size and everything drawn from it stay as they are, only finer. Takes the texture.
+    void Sharpen(SDL_Texture* sharper);
     Device* GetDevice() const { return life->device; }
 
 private:

@@ -1,0 +1,110 @@
+#include "platform/video/SharpTextures.h"
+
+#include <SDL.h>
+
+#include <system_error>
+#include <utility>
+
+#include "platform/video/ImageFile.h"
+#include "platform/video/Texture.h"
+
+namespace platform {
+
+SharpTextures::~SharpTextures() {
+    {
+        const std::lock_guard<std::mutex> guard(mutex);
+        stopping = true;
+    }
+    changed.notify_all();
+    if (decoder.joinable()) {
+        decoder.join();
+    }
+    for (Noted& waiting : noted) {
+        waiting.texture->Release();
+    }
+    for (Decoded& waiting : decoded) {
+        waiting.texture->Release();
+    }
+}
+
+void SharpTextures::Note(Texture* texture, std::string path, int imageWidth, int imageHeight) {
+    texture->AddRef();
+    {
+        const std::lock_guard<std::mutex> guard(mutex);
+        noted.push_back(Noted{texture, std::move(path), imageWidth, imageHeight, texture->GetWidth(),
+                              texture->GetHeight()});
+    }
+    changed.notify_all();
+}
+
+void SharpTextures::AfterFrame(bool shownLarger) {
+    if (!decoder.joinable()) {
+        if (!shownLarger) {
+            return;
+        }
+        try {
+            decoder = std::thread(&SharpTextures::Decode, this);
+        } catch (const std::system_error&) {
+            // Without the thread the pictures stay as they are: as sharp as their own size allows.
+            return;
+        }
+    }
+    Decoded twin{};
+    {
+        const std::lock_guard<std::mutex> guard(mutex);
+        if (decoded.empty()) {
+            return;
+        }
+        twin = std::move(decoded.front());
+        decoded.pop_front();
+    }
+    changed.notify_all();
+    PutIn(twin);
+}
+
+void SharpTextures::Decode() {
+    for (;;) {
+        Noted next{};
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            changed.wait(lock,
+                         [this] { return stopping || (!noted.empty() && decoded.size() < kWaitingLimit); });
+            if (stopping) {
+                return;
+            }
+            next = std::move(noted.front());
+            noted.pop_front();
+        }
+        Decoded twin{next.texture, {}, 0, 0};
+        if (SDL_Surface* argb = ReadImageFile(next.path.c_str())) {
+            // A twin is a whole multiple of the picture's size, or it is not the picture's twin.
+            const int scale = next.imageWidth > 0 ? argb->w / next.imageWidth : 0;
+            if (scale >= 2 && argb->w == next.imageWidth * scale && argb->h == next.imageHeight * scale) {
+                twin.width = next.textureWidth * scale;
+                twin.height = next.textureHeight * scale;
+                twin.pixels = PixelsInBuffer(argb, twin.width, twin.height, false, 0);
+            }
+            SDL_FreeSurface(argb);
+        }
+        {
+            const std::lock_guard<std::mutex> guard(mutex);
+            decoded.push_back(std::move(twin));
+        }
+    }
+}
+
+void SharpTextures::PutIn(Decoded& twin) {
+    if (!twin.pixels.empty()) {
+        SDL_Texture* sharper = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                                 twin.width, twin.height);
+        if (sharper != nullptr) {
+            SDL_UpdateTexture(sharper, nullptr, twin.pixels.data(),
+                              twin.width * static_cast<int>(sizeof(std::uint32_t)));
+            SDL_SetTextureScaleMode(sharper, SDL_ScaleModeLinear);
+            twin.texture->Sharpen(sharper);
+        }
+    }
+    twin.texture->Release();
+}
+
+}  // namespace platform

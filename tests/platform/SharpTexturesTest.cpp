@@ -1,0 +1,121 @@
+#include <SDL.h>
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <thread>
+
+#include "platform/video/Device.h"
+#include "platform/video/SpriteBatcher.h"
+#include "platform/video/Texture.h"
+#include "platform/video/TextureLoader.h"
+#include "support/TemporaryDirectory.h"
+
+using namespace platform;
+using testing_support::TemporaryDirectory;
+
+namespace {
+
+constexpr std::uint32_t kRed = 0xFFFF0000;
+constexpr std::uint32_t kBlue = 0xFF0000FF;
+constexpr std::uint32_t kMagentaKey = 0xFFFF00FF;
+
+// A 4 × 4 red picture, and its sharp twin at twice the size: red and blue pixels in a checker, a detail the
+// picture itself is too coarse to hold.
+std::string WritePictureAndTwin(const TemporaryDirectory& directory) {
+    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormat(0, 4, 4, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_FillRect(picture, nullptr, kRed);
+    std::string path = directory.File("picture.bmp");
+    EXPECT_EQ(SDL_SaveBMP(picture, path.c_str()), 0);
+    SDL_FreeSurface(picture);
+    SDL_Surface* twin = SDL_CreateRGBSurfaceWithFormat(0, 8, 8, 32, SDL_PIXELFORMAT_ARGB8888);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            const SDL_Rect pixel{x, y, 1, 1};
+            SDL_FillRect(twin, &pixel, (x + y) % 2 == 0 ? kRed : kBlue);
+        }
+    }
+    std::filesystem::create_directories(directory.File("sharp"));
+    EXPECT_EQ(IMG_SavePNG(twin, directory.File("sharp/picture.png").c_str()), 0);
+    SDL_FreeSurface(twin);
+    return path;
+}
+
+// Draws the picture at its own size in the top-left corner, presents, and reads the pixels back.
+std::vector<std::uint32_t> DrawFrame(Device& device, SpriteBatcher& batcher, Texture* texture,
+                                     int outputSide) {
+    device.Clear(D3DCLEAR_TARGET, 0xFF000000, 1.0f, 0);
+    batcher.Begin(0);
+    batcher.SetTransform(glm::mat4(1.0f));
+    batcher.Draw(texture, nullptr, nullptr, nullptr, 0xFFFFFFFF);
+    batcher.End();
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(outputSide * outputSide));
+    device.ReadPixels(0, 0, outputSide, outputSide, pixels.data());
+    device.Present();
+    return pixels;
+}
+
+struct Drawn {
+    std::unique_ptr<Device> device;
+    SpriteBatcher* batcher = nullptr;
+    Texture* texture = nullptr;
+    ~Drawn() {
+        if (texture != nullptr) {
+            texture->Release();
+        }
+        if (batcher != nullptr) {
+            batcher->Release();
+        }
+    }
+};
+
+void Open(Drawn& drawn, const std::string& path, int outputSide, int pictureSide) {
+    drawn.device.reset(Device::CreateForSurface(outputSide, outputSide, pictureSide, pictureSide));
+    ASSERT_NE(drawn.device, nullptr);
+    drawn.batcher = SpriteBatcher::Create(drawn.device.get());
+    ImageInfo info;
+    ASSERT_EQ(CreateTextureFromFile(drawn.device.get(), path.c_str(), kMagentaKey, &info, &drawn.texture),
+              S_OK);
+    EXPECT_EQ(info.width, 4u);
+}
+
+}  // namespace
+
+TEST(SharpTextures, APictureShownLargerIsDrawnFromItsTwinsPixelsOnceTheyAreDecoded) {
+    TemporaryDirectory directory;
+    const std::string path = WritePictureAndTwin(directory);
+    Drawn drawn;
+    Open(drawn, path, 8, 4);
+
+    // At first, the picture's own pixels, enlarged: all red.
+    std::vector<std::uint32_t> pixels = DrawFrame(*drawn.device, *drawn.batcher, drawn.texture, 8);
+    EXPECT_EQ(pixels[0], kRed);
+    EXPECT_EQ(pixels[1], kRed);
+    // The twin is decoded off the frames' path and goes in after a later frame.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (pixels[1] != kBlue && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        pixels = DrawFrame(*drawn.device, *drawn.batcher, drawn.texture, 8);
+    }
+    EXPECT_EQ(pixels[0], kRed);
+    EXPECT_EQ(pixels[1], kBlue);
+    EXPECT_EQ(pixels[8], kBlue);
+    // The texture keeps its size: the cells and source rectangles drawn from it mean what they meant.
+    EXPECT_EQ(drawn.texture->GetWidth(), 4);
+}
+
+TEST(SharpTextures, APictureShownAtItsOwnSizeNeverLoadsItsTwin) {
+    TemporaryDirectory directory;
+    const std::string path = WritePictureAndTwin(directory);
+    Drawn drawn;
+    Open(drawn, path, 4, 4);
+    // Long enough for a twin to be decoded and put in many times over, had it been asked for.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    while (std::chrono::steady_clock::now() < until) {
+        const std::vector<std::uint32_t> pixels = DrawFrame(*drawn.device, *drawn.batcher, drawn.texture, 4);
+        ASSERT_EQ(pixels[1], kRed);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
