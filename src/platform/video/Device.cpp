@@ -83,7 +83,7 @@ Device::Device(SDL_Renderer* renderer, SDL_Surface* surface, int width, int heig
       surface(surface),
       backBufferWidth(width),
       backBufferHeight(height),
-      life(std::make_shared<DeviceLife>(DeviceLife{this})),
+      life(std::make_shared<DeviceLife>(DeviceLife{this, renderer, false, {}})),
       sharp(std::make_unique<SharpTextures>(renderer)) {
     SDL_RendererInfo info;
     rendererName = SDL_GetRendererInfo(renderer, &info) == 0 && info.name != nullptr ? info.name : "unknown";
@@ -163,6 +163,7 @@ HRESULT Device::Clear(std::uint32_t flags, std::uint32_t colour, float, std::uin
     const bool sized = SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight) == 0;
     if (sized) {
         FitIntegerScale(outputWidth, outputHeight);
+        life->shownLarger = outputWidth > backBufferWidth || outputHeight > backBufferHeight;
     }
     if (sized && !HasBars(renderer, outputWidth, outputHeight)) {
         SetDrawColour(renderer, colour | 0xFF000000u);
@@ -209,8 +210,19 @@ HRESULT Device::Present() {
     int outputHeight = 0;
     const bool shownLarger = SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight) == 0 &&
                              (outputWidth > backBufferWidth || outputHeight > backBufferHeight);
+    life->shownLarger = shownLarger;
+    // The frame is out: one texture's held pixels go in now, in the time before the next frame.
+    if (!life->holding.empty()) {
+        life->holding.front()->UploadHeld();
+    }
     sharp->AfterFrame(shownLarger);
     return S_OK;
+}
+
+Texture* Device::CreateTextureUploadedLater(int width, int height, SDL_Surface* picture) {
+    Texture* texture = Texture::Create(life, nullptr, width, height);
+    texture->HoldPicture(picture);
+    return texture;
 }
 
 void Device::NoteSharpTwin(Texture* texture, std::string path, int imageWidth, int imageHeight) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <glm/mat4x4.hpp>
 
@@ -58,6 +59,12 @@ public:
 
     // A texture of the given size with ARGB pixels (pitch in bytes); null when the renderer refuses it.
     Texture* CreateTexture(int width, int height, const std::uint32_t* pixels, int pitch);
+    // A texture of the given size made and filled later with the picture (a 32-bit ARGB surface, taken) at
+    // its top-left, the rest transparent black: after a frame, one texture a frame, or when it is first
+    // drawn. Loading every picture before the first frame then makes only the textures that frame shows; the
+    // rest are made while the title is up. Should the renderer refuse it then, it draws nothing, and standard
+    // error says so.
+    Texture* CreateTextureUploadedLater(int width, int height, SDL_Surface* picture);
     // The texture, holding an image of the given size, has a sharp twin in the file at `path`, to draw from
     // once the picture is shown larger than the back buffer (SharpTextures).
     void NoteSharpTwin(Texture* texture, std::string path, int imageWidth, int imageHeight);

@@ -112,6 +112,16 @@ SDL_Surface* ReadImageFile(const char* path) {
     return argb;
 }
 
+void ClearColourKey(SDL_Surface* argb, std::uint32_t colourKey) {
+    SDL_LockSurface(argb);
+    for (int y = 0; y < argb->h; ++y) {
+        auto* row =
+            reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(argb->pixels) + y * argb->pitch);
+        std::replace(row, row + argb->w, colourKey, 0u);
+    }
+    SDL_UnlockSurface(argb);
+}
+
 std::vector<std::uint32_t> PixelsInBuffer(SDL_Surface* argb, int bufferWidth, int bufferHeight, bool keyed,
                                           std::uint32_t colourKey) {
     std::vector<std::uint32_t> pixels(

@@ -15,6 +15,9 @@ constexpr int kLargestImageSide = 8192;
 // run past its end or stop before IEND. It touches nothing but the file, so any thread may call it.
 SDL_Surface* ReadImageFile(const char* path);
 
+// Makes every pixel of the 32-bit ARGB surface that equals the colour key transparent black.
+void ClearColourKey(SDL_Surface* argb, std::uint32_t colourKey);
+
 // The surface's pixels at the top-left of a buffer of the given size, transparent black elsewhere; with
 // `keyed`, every pixel equal to the ARGB colour key becomes transparent black too.
 std::vector<std::uint32_t> PixelsInBuffer(SDL_Surface* argb, int bufferWidth, int bufferHeight, bool keyed,

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "platform/video/Device.h"
@@ -45,12 +46,8 @@ HRESULT CreateTextureFromFile(Device* device, const char* path, std::uint32_t co
     const int height = argb->h;
     const int textureWidth = PowerOfTwoAtLeast(width);
     const int textureHeight = PowerOfTwoAtLeast(height);
-    const std::vector<std::uint32_t> pixels =
-        PixelsInBuffer(argb, textureWidth, textureHeight, true, colourKey);
-    SDL_FreeSurface(argb);
-
-    *texture = device->CreateTexture(textureWidth, textureHeight, pixels.data(),
-                                     textureWidth * static_cast<int>(sizeof(std::uint32_t)));
+    ClearColourKey(argb, colourKey);
+    *texture = device->CreateTextureUploadedLater(textureWidth, textureHeight, argb);
     if (*texture == nullptr) {
         return E_OUTOFMEMORY;
     }
