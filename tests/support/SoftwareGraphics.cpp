@@ -29,6 +29,18 @@ std::uint32_t SoftwareGraphics::Pixel(int x, int y) const {
     return Corvane::g_pDevice->ReadPixel(x, y);
 }
 
+std::uint64_t SoftwareGraphics::Checksum() const {
+    constexpr int kWidth = 800;
+    constexpr int kHeight = 600;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kWidth) * kHeight);
+    Corvane::g_pDevice->ReadPixels(0, 0, kWidth, kHeight, pixels.data());
+    std::uint64_t sum = 14695981039346656037ull;
+    for (const std::uint32_t pixel : pixels) {
+        sum = (sum ^ (pixel & 0xFFFFFFu)) * 1099511628211ull;
+    }
+    return sum;
+}
+
 void SoftwareGraphics::Clear(std::uint32_t argb) {
     Corvane::g_pDevice->Clear(platform::D3DCLEAR_TARGET, argb, 1.0f, 0);
 }

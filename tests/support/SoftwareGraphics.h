@@ -19,6 +19,8 @@ public:
     void Clear(std::uint32_t argb);
     // Counts the pixels of the area whose colour is within tolerance of the given one (alpha ignored).
     int CountNear(int left, int top, int right, int bottom, std::uint32_t argb, int tolerance = 0) const;
+    // FNV-1a over every pixel of the picture: equal pictures, equal sums.
+    std::uint64_t Checksum() const;
 };
 
 // True when every colour channel of the two ARGB values differs by at most the tolerance (alpha ignored).

@@ -1,0 +1,60 @@
+// The classic game, pinned frame by frame: a whole scripted game, from the title through play and the score
+// screen back to the title, drawn every frame and summed once a second of frames. The sums were taken from
+// the game as it was before anything was added on top of it, so whatever is added later must leave the
+// classic game's every frame alone. Keys the classic game does not know are pressed on the title first.
+// Record them again only after a deliberate change of what the classic game draws:
+//     YORUN_RECORD_FRAMES=1 build/tests/game_tests --gtest_filter='ClassicFrames.*'
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "game/GameOptions.h"
+#include "platform/input/KeyCodes.h"
+#include "support/GameDriver.h"
+#include "support/ReplayScript.h"
+
+using testing_support::GameDriver;
+
+namespace {
+
+constexpr int kFramesPerSum = 61;
+
+std::string FrameSums(GameDriver& driver) {
+    std::ostringstream text;
+    std::uint64_t sum = 14695981039346656037ull;
+    int frame = 0;
+    driver.afterFrame = [&]() {
+        sum = (sum ^ driver.graphics.Checksum()) * 1099511628211ull;
+        if (++frame % kFramesPerSum == 0) {
+            text << frame << ' ' << std::hex << sum << std::dec << '\n';
+        }
+    };
+    for (const int key : {platform::DIK_F1, platform::DIK_R, platform::DIK_P, platform::DIK_O}) {
+        driver.Tap(key);
+    }
+    testing_support::PlayScriptedGame(driver, Yorun::DIFFICULTY_NORMAL, true);
+    driver.Frames(30);
+    text << frame << ' ' << std::hex << sum << std::dec << '\n';
+    driver.afterFrame = nullptr;
+    return text.str();
+}
+
+}  // namespace
+
+TEST(ClassicFrames, AWholeGameDrawsEveryFrameAsTheClassicGameAlwaysHas) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Initialize());
+    const std::string golden = std::string(YORUN_GOLDEN_DIR) + "/classic_frames.txt";
+    const std::string sums = FrameSums(driver);
+    if (std::getenv("YORUN_RECORD_FRAMES") != nullptr) {
+        std::ofstream(golden) << sums;
+    }
+    std::ifstream file(golden);
+    std::stringstream recorded;
+    recorded << file.rdbuf();
+    EXPECT_EQ(sums, recorded.str()) << "frames summed as in " << golden;
+}
