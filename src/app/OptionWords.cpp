@@ -60,6 +60,8 @@ OptionWords::OptionWords(int argumentCount, const char* const* arguments)
             version = true;
         } else if (std::strcmp(word, "--no-save") == 0) {
             noSave = true;
+        } else if (std::strcmp(word, "--classic") == 0) {
+            classic = true;
         } else if (std::strcmp(word, "--replay") == 0) {
             // The next word is what to replay, whatever it looks like (a path may start with '/').
             if (index + 1 < this->argumentCount && arguments[index + 1] != nullptr) {
@@ -72,9 +74,9 @@ OptionWords::OptionWords(int argumentCount, const char* const* arguments)
 }
 
 bool OptionWords::IsKnown(const char* word) {
-    static constexpr const char* kKnown[] = {"/win",         "/full",           "--window",
-                                             "--fullscreen", "--integer-scale", "--help",
-                                             "--version",    "--replay",        "--no-save"};
+    static constexpr const char* kKnown[] = {
+        "/win",   "/full",     "--window", "--fullscreen", "--integer-scale",
+        "--help", "--version", "--replay", "--no-save",    "--classic"};
     for (const char* known : kKnown) {
         if (std::strcmp(word, known) == 0) {
             return true;
@@ -132,11 +134,14 @@ void OptionWords::PrintHelp() {
         "                         or a replay file's path\n"
         "  --no-save              keep no records and no replays of the games played, and leave the\n"
         "                         settings file alone\n"
+        "  --classic              the game as it first was: no help card, pause, records screen,\n"
+        "                         round statistics or volume keys, and no records kept or read\n"
         "  --help                 print this help and exit\n"
         "  --version              print the version and exit\n"
         "\n"
-        "Alt+Enter switches between the window and full screen while the game runs; - and + step the\n"
-        "volume and M switches the sound off and on (kept in ~/.config/yorun/settings.ini).\n");
+        "F1 shows how to play, R the records and P pauses a game. Alt+Enter switches between the window\n"
+        "and full screen; - and + step the volume and M switches the sound off and on (kept in\n"
+        "~/.config/yorun/settings.ini). Escape quits.\n");
 }
 
 void OptionWords::PrintVersion() {

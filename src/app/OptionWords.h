@@ -18,6 +18,7 @@ public:
     // "--replay WHAT": the word after it, or null when none was given.
     const char* GetReplay() const { return replay; }
     bool WantsNoSave() const { return noSave; }
+    bool WantsClassic() const { return classic; }
 
     // Words that look like options (a leading '-' or '/') but are none of ours, each named once on standard
     // error. They are otherwise ignored, so an old shortcut with a stray word still starts the game.
@@ -38,6 +39,7 @@ private:
     bool version = false;
     bool integerScale = false;
     bool noSave = false;
+    bool classic = false;
     bool replayMissing = false;
     const char* replay = nullptr;
     Window window = Window::Unchanged;

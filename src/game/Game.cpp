@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "app/Application.h"
+#include "base/ErrorReport.h"
 #include "game/Cues.h"
 #include "game/GameOptions.h"
 #include "game/GameState.h"
@@ -50,13 +52,19 @@ bool CGame::Initialize() {
     state->scene = SCENE_TITLE;
     state->LoadResources();
     recorder.Initialize();
-    records.Open(GetGameOptions().save);
+    classic = GetGameOptions().classic;
+    records.Open(GetGameOptions().save && !classic);
     titleScene.records = &records;
     if (!(titleScene.Initialize() && curtain.Initialize() && playScene.Initialize() &&
           scoreScreen.Initialize())) {
         return false;
     }
-    volume.Initialize(GetGameOptions().save);
+    volume.Initialize(GetGameOptions().save, classic);
+    if (!classic) {
+        // A picture of these missing has been reported by its loader; the game plays on without it.
+        art.Load();
+        help.Initialize();
+    }
     return true;
 }
 
@@ -68,10 +76,16 @@ void CGame::Release() {
     playScene.Release();
     scoreScreen.Release();
     volume.Release();
+    pause.Release();
+    art.Release();
+    help.Release();
 }
 
 void CGame::Update() {
     volume.Update();
+    if (!classic && UpdateAdditions()) {
+        return;
+    }
     if (player.IsPlaying()) {
         UpdateReplay();
         return;
@@ -82,7 +96,9 @@ void CGame::Update() {
     if (recorder.IsRecording() && state->scene == SCENE_SCORE) {
         recorder.Finish(state->score, state->maxScore);
         if (recorder.HasFinished()) {
-            records.Offer(recorder.Finished());
+            const Replay& game = recorder.Finished();
+            newBest = records.IsOpen() && game.maxScore > 0 && game.maxScore > records.Best(game.difficulty);
+            records.Offer(game);
         }
     }
     if (afterReplayUpdates >= 0) {
@@ -90,6 +106,7 @@ void CGame::Update() {
         // Enter has left the score screen as after any game; otherwise the title comes back by itself.
         if (state->scene != SCENE_SCORE) {
             afterReplayUpdates = -1;
+            AfterReplay();
         } else if (afterReplayUpdates >= kAfterReplayUpdates) {
             EndReplay();
         }
@@ -142,6 +159,92 @@ void CGame::EndReplay() {
     titleScene.ResetMenu();
     // Set directly, not as a scene change: a change would read as the title confirming a new game.
     state->scene = SCENE_TITLE;
+    AfterReplay();
+}
+
+void CGame::AfterReplay() {
+    pause.Release();
+    if (replayFromRecords) {
+        replayFromRecords = false;
+        recordsScreen.Reopen();
+    }
+}
+
+bool CGame::UpdateAdditions() {
+    const bool focused = Corvane::g_pApplication == nullptr || Corvane::g_pApplication->IsActive();
+    if (pause.Update(state->scene == SCENE_PLAY, focused, volume.settings.pauseOnFocusLoss)) {
+        return true;
+    }
+    if (state->scene != SCENE_TITLE || player.IsPlaying()) {
+        return false;
+    }
+    if (help.IsOpen()) {
+        help.Update(volume);
+        return true;
+    }
+    if (recordsScreen.IsOpen()) {
+        if (const CRecords::Entry* chosen = recordsScreen.Update(records)) {
+            WatchRecord(*chosen);
+        }
+        return true;
+    }
+    const auto triggered = [](int key) {
+        return Corvane::g_pInput != nullptr && Corvane::g_pInput->IsKeyTriggered(key);
+    };
+    if (triggered(platform::DIK_F1)) {
+        help.Open();
+        return true;
+    }
+    if (triggered(platform::DIK_R)) {
+        recordsScreen.Open(state->difficulty);
+        return true;
+    }
+    return false;
+}
+
+void CGame::WatchRecord(const CRecords::Entry& entry) {
+    Replay replay;
+    std::string error;
+    if (!CRecords::LoadEntry(entry, replay, error)) {
+        Corvane::ReportError("%s", error.c_str());
+        return;
+    }
+    recordsScreen.Close();
+    replayFromRecords = true;
+    StartReplay(std::move(replay));
+}
+
+void CGame::DrawAdditions() {
+    switch (state->scene) {
+        case SCENE_TITLE:
+            if (help.IsOpen()) {
+                help.Draw(art, volume.settings.pauseOnFocusLoss);
+            } else if (recordsScreen.IsOpen()) {
+                recordsScreen.Draw(art, records);
+            } else {
+                const bool anyBest = records.Best(DIFFICULTY_EASY) >= 0 ||
+                                     records.Best(DIFFICULTY_NORMAL) >= 0 ||
+                                     records.Best(DIFFICULTY_HARD) >= 0;
+                notes.DrawTitle(art, titleScene.difficultyCursor >= 0, anyBest);
+            }
+            break;
+        case SCENE_PLAY:
+            notes.DrawArrowSpeed(art, playScene.arrows.speed);
+            break;
+        case SCENE_RESULT:
+            notes.DrawTimeUp(art);
+            break;
+        case SCENE_SCORE:
+            notes.DrawScore(art, scoreScreen.landed, newBest && afterReplayUpdates < 0 && !player.IsPlaying(),
+                            state->round);
+            break;
+        default:
+            break;
+    }
+    if (player.IsPlaying() || afterReplayUpdates >= 0) {
+        notes.DrawReplay(art);
+    }
+    pause.Draw(art);
 }
 
 bool CGame::TakeEscape() {
@@ -279,6 +382,9 @@ void CGame::Render() {
         default:
             break;
     }
+    if (!classic) {
+        DrawAdditions();
+    }
     volume.Draw();
     player.RestoreTimer();
 }
@@ -293,6 +399,8 @@ void CGame::StartNewGame() {
     state->score = 0;
     state->maxScore = 0;
     state->combo = 0;
+    state->round = RoundStats{};
+    newBest = false;
     countdownScale = kCountdownStartScale;
 }
 

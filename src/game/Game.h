@@ -6,6 +6,11 @@
 #include "game/ScoreScreen.h"
 #include "game/TitleScene.h"
 #include "game/VolumeControl.h"
+#include "game/notes/HelpCard.h"
+#include "game/notes/NoticeArt.h"
+#include "game/notes/PauseControl.h"
+#include "game/notes/RecordsScreen.h"
+#include "game/notes/ScreenNotes.h"
 #include "game/play/PlayScene.h"
 #include "game/replay/Records.h"
 #include "game/replay/ReplayPlayer.h"
@@ -54,6 +59,16 @@ public:
     // After a replay has played to the score screen, the updates that screen has shown.
     int afterReplayUpdates = -1;
 
+    // What is added on top of the game; none of it in the classic game (--classic).
+    bool classic = false;
+    CNoticeArt art;
+    CPauseControl pause;
+    CHelpCard help;
+    CScreenNotes notes;
+    CRecordsScreen recordsScreen;
+    bool newBest = false;            // the round just played beat its difficulty's record
+    bool replayFromRecords = false;  // the replay showing was chosen on the records screen
+
 private:
     void CountdownStep();
     void DrawCountdown();
@@ -61,6 +76,13 @@ private:
     void UpdateScenes();
     void UpdateReplay();
     void FinishReplay();
+    // The keys of what is added: pausing, the help card and the records screen. True when they took this
+    // update, and the game's own is passed over.
+    bool UpdateAdditions();
+    void DrawAdditions();
+    void WatchRecord(const CRecords::Entry& entry);
+    // A replay is over, whichever way: the records screen comes back if it was chosen there.
+    void AfterReplay();
 };
 
 // The one game of the run.

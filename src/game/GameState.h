@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "game/RoundStats.h"
 #include "sound/SoundBank.h"
 #include "sprite/Sprite.h"
 
@@ -53,6 +54,7 @@ public:
     Dix::SoundBank cues[kCueBanks];             // the game's sound cues (Cues.h)
     std::int32_t shotCueNext = 0;               // the bow's cue slot (0-2) that sounds next
     std::int32_t hitCueNext = 0;                // the hit's cue slot (0-1) that sounds next
+    RoundStats round;                           // this game's shots, hits and longest combo
 };
 
 // The one game state of the run, made on first use.

@@ -55,6 +55,9 @@ bool ReadSwitch(std::string_view text, bool& on) {
 
 // Applies one setting; false when a setting this version knows has a value it cannot take.
 bool Apply(std::string_view section, std::string_view key, std::string_view value, Settings& settings) {
+    if (section == "play" && key == "pause_on_focus_loss") {
+        return ReadSwitch(value, settings.pauseOnFocusLoss);
+    }
     if (section != "sound") {
         return true;
     }
@@ -132,7 +135,11 @@ bool WriteSettings(const std::string& path, const Settings& settings, std::strin
         "[sound]\n"
         "# 0 (silent) to 10; 8 is the game's normal loudness\n"
         "volume = " +
-        std::to_string(settings.volume) + "\nmuted = " + (settings.muted ? "true" : "false") + "\n";
+        std::to_string(settings.volume) + "\nmuted = " + (settings.muted ? "true" : "false") +
+        "\n[play]\n"
+        "# pause the game when its window loses the focus\n"
+        "pause_on_focus_loss = " +
+        (settings.pauseOnFocusLoss ? "true" : "false") + "\n";
     return platform::WriteFileAtomically(path, std::vector<std::uint8_t>(text.begin(), text.end()), error);
 }
 

@@ -11,6 +11,8 @@ namespace Yorun {
 //   [sound]
 //   volume = 8      # 0 (silent) to 10; 8 is the game's normal loudness
 //   muted = false
+//   [play]
+//   pause_on_focus_loss = false   # pause a game when the window loses the focus
 struct Settings {
     static constexpr int kLowestVolume = 0;
     static constexpr int kHighestVolume = 10;
@@ -18,6 +20,7 @@ struct Settings {
 
     int volume = kNormalVolume;
     bool muted = false;
+    bool pauseOnFocusLoss = false;
 
     bool operator==(const Settings& other) const = default;
 };

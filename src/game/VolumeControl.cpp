@@ -50,8 +50,9 @@ std::int32_t CVolumeControl::MasterLevelOf(const Settings& chosen) {
     return kNormalLevel + (chosen.volume - Settings::kNormalVolume) * kStep;
 }
 
-void CVolumeControl::Initialize(bool keepSettings) {
-    keep = keepSettings;
+void CVolumeControl::Initialize(bool keepSettings, bool classic) {
+    inert = classic;
+    keep = keepSettings && !classic;
     settings = Settings{};
     path = keep ? SettingsPath() : std::string();
     if (!path.empty()) {
@@ -68,7 +69,20 @@ void CVolumeControl::Initialize(bool keepSettings) {
     picture.anchor = Corvane::ANCHOR_TOP_LEFT;
 }
 
+void CVolumeControl::SetPauseOnFocusLoss(bool on) {
+    Settings changed = settings;
+    changed.pauseOnFocusLoss = on;
+    if (changed != settings) {
+        settings = changed;
+        unkept = true;
+        Keep();
+    }
+}
+
 void CVolumeControl::Update() {
+    if (inert) {
+        return;
+    }
     const bool down = Pressed(DIK_MINUS) || Pressed(DIK_SUBTRACT);
     const bool up = Pressed(DIK_EQUALS) || Pressed(DIK_ADD);
     const bool mute = NewlyPressed(DIK_M);
@@ -115,7 +129,7 @@ void CVolumeControl::Keep() {
 }
 
 void CVolumeControl::Draw() {
-    if (indicatorUpdates <= 0 || !pictureLoaded) {
+    if (inert || indicatorUpdates <= 0 || !pictureLoaded) {
         return;
     }
     const bool silent = settings.muted || settings.volume == Settings::kLowestVolume;

@@ -25,7 +25,7 @@ public:
 
     // Reads the kept settings when keep is true (otherwise nothing is read or written), sets the master
     // level, and loads the indicator's picture.
-    void Initialize(bool keepSettings);
+    void Initialize(bool keepSettings, bool classic = false);
     // Acts on the live keys: called before a replay puts its recorded keys in their place, so a replay
     // never changes the volume.
     void Update();
@@ -33,6 +33,9 @@ public:
     void Draw();
     // Keeps a change that has not been kept yet, and lets the picture go.
     void Release();
+
+    // The pause-on-focus-loss setting, changed on the help card: kept at once.
+    void SetPauseOnFocusLoss(bool on);
 
     // The master level for the settings, in hundredths of a decibel; silence when muted or at volume 0.
     static std::int32_t MasterLevelOf(const Settings& chosen);
@@ -46,6 +49,7 @@ private:
     void Keep();
 
     bool keep = false;
+    bool inert = false;  // the classic game: no keys, no indicator, the normal level
     std::string path;
     Corvane::CSprite picture;
     bool pictureLoaded = false;

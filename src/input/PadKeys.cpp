@@ -25,6 +25,8 @@ constexpr ButtonKey kButtonKeys[] = {
     {PadState::RightShoulder, platform::DIK_SPACE},
     {PadState::LeftShoulder, platform::DIK_LSHIFT},
     {PadState::Start, platform::DIK_RETURN},
+    // Start also pauses a game in play, where Enter means nothing.
+    {PadState::Start, platform::DIK_PAUSE},
     {PadState::LeftStick, platform::DIK_MINUS},
     {PadState::RightStick, platform::DIK_EQUALS},
     {PadState::DpadUp, platform::DIK_UP},

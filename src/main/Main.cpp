@@ -34,7 +34,8 @@ int main(int argumentCount, char** arguments) {
     words.ReportUnknown();
     Yorun::GameOptions options;
     options.replay = words.GetReplay() != nullptr ? words.GetReplay() : "";
-    options.save = !words.WantsNoSave();
+    options.classic = words.WantsClassic();
+    options.save = !words.WantsNoSave() && !options.classic;
     Yorun::SetGameOptions(options);
 
     // The desktop's size centres the window; without a display the window cannot be made and start-up

@@ -171,6 +171,55 @@ TEST_F(Records, TwoCopiesSavingAtOnceKeepTheBetterGame) {
     }
     for (const auto& entry : std::filesystem::directory_iterator(data.File("yorun"))) {
         const std::string name = entry.path().filename().string();
-        EXPECT_TRUE(name == ".lock" || name == "best-normal.yrp" || name == "last.yrp") << name;
+        EXPECT_TRUE(name == ".lock" || name == "best-normal.yrp" || name == "last.yrp" || name == "games")
+            << name;
     }
+    // The ten best of all sixty games, each whole.
+    CRecords records;
+    records.Open(true);
+    ASSERT_EQ(records.TopTen(1).size(), 10u);
+    EXPECT_EQ(records.TopTen(1).front().maxScore, 129);
+    EXPECT_EQ(records.TopTen(1).back().maxScore, 124);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(File("games")), {}), 10);
+}
+
+// A best file an earlier version kept (format 1, no statistics) is the first of its list, stays in it when
+// a better game replaces it as the best, and every list keeps the ten best games across runs.
+TEST_F(Records, TheTenBestAreKeptWithAnOldBestFileAmongThem) {
+    std::filesystem::create_directories(data.File("yorun"));
+    const std::vector<std::uint8_t> old = Yorun::EncodeReplay(Game(0, 500));
+    std::ofstream(File("best-easy.yrp"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(old.data()), static_cast<std::streamsize>(old.size()));
+    {
+        CRecords records;
+        records.Open(true);
+        ASSERT_EQ(records.TopTen(0).size(), 1u);
+        EXPECT_FALSE(records.TopTen(0).front().hasStats);
+        for (int score = 10; score <= 120; score += 10) {
+            Replay game = Game(0, score);
+            game.hasStats = true;
+            game.stats = Yorun::RoundStats{score, score / 2, 1};
+            records.Offer(game);
+        }
+        records.Offer(Game(0, 600));
+        records.Offer(Game(1, 5));
+    }
+    CRecords next;
+    next.Open(true);
+    EXPECT_EQ(next.Best(0), 600);
+    const auto& easy = next.TopTen(0);
+    ASSERT_EQ(easy.size(), 10u);
+    const int expected[10] = {600, 500, 120, 110, 100, 90, 80, 70, 60, 50};
+    for (std::size_t rank = 0; rank < easy.size(); ++rank) {
+        EXPECT_EQ(easy[rank].maxScore, expected[rank]) << "rank " << rank + 1;
+    }
+    EXPECT_EQ(easy[2].stats.AccuracyPercent(), 50);
+    Replay replay;
+    std::string error;
+    ASSERT_TRUE(CRecords::LoadEntry(easy[1], replay, error)) << error;
+    EXPECT_EQ(replay.maxScore, 500);
+    EXPECT_EQ(Yorun::EncodeReplay(replay), old);
+    ASSERT_EQ(next.TopTen(1).size(), 1u);
+    EXPECT_TRUE(next.TopTen(2).empty());
+    EXPECT_TRUE(boxes.boxes.empty());
 }

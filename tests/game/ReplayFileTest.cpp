@@ -66,6 +66,19 @@ TEST(ReplayFile, WhatIsWrittenReadsBackTheSameAndWritesTheSameBytes) {
     EXPECT_EQ(replay.difficulty, 1);
     EXPECT_GT(replay.frames.size(), 5000u);
     EXPECT_EQ(EncodeReplay(replay), golden);
+    EXPECT_FALSE(replay.hasStats);
+
+    // A game recorded now keeps its statistics too.
+    replay.hasStats = true;
+    replay.stats = Yorun::RoundStats{120, 70, 9};
+    const std::vector<std::uint8_t> withStats = EncodeReplay(replay);
+    Replay read;
+    ASSERT_TRUE(DecodeReplay(withStats.data(), withStats.size(), read, error)) << error;
+    EXPECT_TRUE(read.hasStats);
+    EXPECT_EQ(read.stats.shots, 120);
+    EXPECT_EQ(read.stats.hits, 70);
+    EXPECT_EQ(read.stats.longestCombo, 9);
+    EXPECT_EQ(EncodeReplay(read), withStats);
 }
 
 TEST(ReplayFile, DamagedTruncatedForeignAndNewerFilesAreRefusedWithTheirReason) {
@@ -74,8 +87,8 @@ TEST(ReplayFile, DamagedTruncatedForeignAndNewerFilesAreRefusedWithTheirReason) 
     EXPECT_EQ(Refusal(std::vector<std::uint8_t>(golden.size(), 'x')), "not a replay of this game");
 
     std::vector<std::uint8_t> newer = golden;
-    newer[8] = 2;
-    EXPECT_EQ(Refusal(newer), "recorded in replay format 2, which this version (format 1) cannot play");
+    newer[8] = 3;
+    EXPECT_EQ(Refusal(newer), "recorded in replay format 3, which this version (format 2) cannot play");
 
     for (const std::size_t kept : {10ul, 11ul, 100ul, golden.size() / 2, golden.size() - 1}) {
         const std::string reason = Refusal(
@@ -96,6 +109,11 @@ TEST(ReplayFile, HostileValuesWithARightChecksumAreRefused) {
     EXPECT_EQ(Refusal(Written([](Replay& replay) { replay.frequency = 0; })),
               "its header holds values no game has");
     EXPECT_EQ(Refusal(Written([](Replay& replay) { replay.frames.clear(); })),
+              "its header holds values no game has");
+    EXPECT_EQ(Refusal(Written([](Replay& replay) {
+                  replay.hasStats = true;
+                  replay.stats = Yorun::RoundStats{10, 11, 0};
+              })),
               "its header holds values no game has");
     EXPECT_EQ(Refusal(Written([](Replay& replay) { replay.frames[10].ticks = -5; })), "a frame is damaged");
     // A key triggered that is not held.

@@ -57,26 +57,44 @@ Lettering::~Lettering() {
     if (m_japanese != nullptr) {
         TTF_CloseFont(m_japanese);
     }
+    if (m_mono != nullptr) {
+        TTF_CloseFont(m_mono);
+    }
+}
+
+TTF_Font* Lettering::FontOf(Face face) const {
+    switch (face) {
+        case Face::Latin:
+            return m_latin;
+        case Face::Japanese:
+            return m_japanese;
+        case Face::Mono:
+            return m_mono;
+    }
+    return m_latin;
 }
 
 bool Lettering::Open(std::string& error) {
     std::string latinFile;
     std::string japaneseFile;
+    std::string monoFile;
     if (!FindFont("DejaVu Sans:style=Bold", "DejaVu Sans", latinFile, error) ||
+        !FindFont("DejaVu Sans Mono:style=Bold", "DejaVu Sans Mono", monoFile, error) ||
         !FindFont("IPAGothic", "IPAGothic", japaneseFile, error)) {
         return false;
     }
     m_latin = TTF_OpenFont(latinFile.c_str(), kWorkingSize);
     m_japanese = TTF_OpenFont(japaneseFile.c_str(), kWorkingSize);
-    if (m_latin == nullptr || m_japanese == nullptr) {
+    m_mono = TTF_OpenFont(monoFile.c_str(), kWorkingSize);
+    if (m_latin == nullptr || m_japanese == nullptr || m_mono == nullptr) {
         error = std::string("cannot open a font: ") + TTF_GetError();
         return false;
     }
     return true;
 }
 
-Mask Lettering::Ink(Face face, const std::string& text, int scale) const {
-    TTF_Font* font = face == Face::Latin ? m_latin : m_japanese;
+SurfacePtr Lettering::Render(Face face, const std::string& text, int scale) const {
+    TTF_Font* font = FontOf(face);
     // The working size covers a picture up to twice the game's size; beyond that the letters are drawn
     // larger, so they are always cut down from outlines and never enlarged.
     const int size = kWorkingSize * std::max(1, scale / 2);
@@ -94,11 +112,33 @@ Mask Lettering::Ink(Face face, const std::string& text, int scale) const {
     if (!argb) {
         throw std::runtime_error(std::string("cannot convert lettering: ") + SDL_GetError());
     }
+    return argb;
+}
+
+namespace {
+
+float AlphaAt(const SDL_Surface& surface, int x, int y) {
+    const auto* row = static_cast<const Uint8*>(surface.pixels) + y * surface.pitch;
+    return static_cast<float>(reinterpret_cast<const Uint32*>(row)[x] >> 24) / 255.0F;
+}
+
+}  // namespace
+
+Mask Lettering::Line(Face face, const std::string& text, int scale) const {
+    const SurfacePtr argb = Render(face, text, scale);
+    Mask line(argb->w, argb->h);
+    for (int y = 0; y < line.height; ++y) {
+        for (int x = 0; x < line.width; ++x) {
+            line.Ref(x, y) = AlphaAt(*argb, x, y);
+        }
+    }
+    return line;
+}
+
+Mask Lettering::Ink(Face face, const std::string& text, int scale) const {
+    const SurfacePtr argb = Render(face, text, scale);
+    auto alphaAt = [&](int x, int y) { return AlphaAt(*argb, x, y); };
     int left = argb->w, top = argb->h, right = -1, bottom = -1;
-    auto alphaAt = [&](int x, int y) {
-        const auto* row = static_cast<const Uint8*>(argb->pixels) + y * argb->pitch;
-        return static_cast<float>(reinterpret_cast<const Uint32*>(row)[x] >> 24) / 255.0F;
-    };
     for (int y = 0; y < argb->h; ++y) {
         for (int x = 0; x < argb->w; ++x) {
             if (alphaAt(x, y) > 0.0F) {

@@ -9,12 +9,13 @@
 
 namespace assetgen {
 
-// Lettering for the pictures: DejaVu Sans Bold for Latin text and digits, IPAGothic for Japanese, both
+// Lettering for the pictures: DejaVu Sans Bold for Latin text and digits, DejaVu Sans Mono Bold for the
+// game's text font, IPAGothic for Japanese, all
 // located through fontconfig. Text is rendered large and then fitted into the box it must fill, so small
 // labels are cut from crisp outlines rather than from hinted small sizes.
 class Lettering {
 public:
-    enum class Face { Latin, Japanese };
+    enum class Face { Latin, Japanese, Mono };
     enum class Align { Left, Centre, Right };
 
     struct Style {
@@ -37,6 +38,9 @@ public:
     // The text's ink, cropped to its bounds, at the large working size (larger for a picture painted at a
     // high scale, so its letters are still cut from outlines, not enlarged).
     Mask Ink(Face face, const std::string& text, int scale = 1) const;
+    // The text's ink uncropped: the full line height from ascent to descent and the full advance, so that
+    // glyphs rendered one by one share a baseline and, in the monospaced face, a width.
+    Mask Line(Face face, const std::string& text, int scale = 1) const;
     // Paints `text` into the box (left, top, width, height), as large as fits, outline included; at the
     // canvas's scale.
     void Draw(Canvas& canvas, Face face, const std::string& text, int left, int top, int width, int height,
@@ -54,6 +58,10 @@ private:
 
     TTF_Font* m_latin = nullptr;
     TTF_Font* m_japanese = nullptr;
+    TTF_Font* m_mono = nullptr;
+
+    TTF_Font* FontOf(Face face) const;
+    SurfacePtr Render(Face face, const std::string& text, int scale) const;
 };
 
 }  // namespace assetgen

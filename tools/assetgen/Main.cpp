@@ -22,6 +22,7 @@
 #include "ImageSet.h"
 #include "Lettering.h"
 #include "MenuImages.h"
+#include "TextImages.h"
 
 namespace {
 
@@ -122,6 +123,7 @@ int Run(const Options& options) {
     assetgen::PaintMenuImages(lettering, images);
     assetgen::PaintFieldImages(images);
     assetgen::PaintHudImages(lettering, images);
+    assetgen::PaintTextImages(lettering, images);
     assetgen::PaintEffectImages(images);
 
     if (!options.output.empty()) {

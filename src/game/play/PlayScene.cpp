@@ -1,5 +1,7 @@
 #include "game/play/PlayScene.h"
 
+#include <algorithm>
+
 #include "app/Graphics.h"
 #include "game/Cues.h"
 #include "game/GameState.h"
@@ -148,6 +150,7 @@ void CPlayScene::FiringStep() {
     // The cursor has not moved yet this update: the arrow leaves from where it stood after the last one.
     if (arrows.Fire(cursor.x, cursor.y, w, h, aimDirection, colour)) {
         stock.Take(1);
+        state->round.shots += 1;
         targets.Scare(cursor.GetRectangle());
     }
 }
@@ -193,6 +196,8 @@ void CPlayScene::ScoreHit(CTarget& target, CArrow& arrow, int ring) {
         figure = ring == 10 ? 5 * (combo + 2) : 20 + 10 * combo;
         state->score += figure;
         state->combo += 1;
+        state->round.hits += 1;
+        state->round.longestCombo = std::max(state->round.longestCombo, state->combo);
         // Only the points shown grow with the distance, not the score.
         figure = static_cast<int>(static_cast<float>(figure) * kFigureFactor[target.depth]);
     } else {

@@ -164,7 +164,8 @@ bool ReadKeys(Reader& reader, std::bitset<256>& keys) {
 std::vector<std::uint8_t> EncodeReplay(const Replay& replay) {
     Writer writer;
     writer.Bytes(kMagic, sizeof(kMagic));
-    writer.U16(Replay::kFormatVersion);
+    // A game without statistics (read from a format 1 file) is written as it was read.
+    writer.U16(replay.hasStats ? Replay::kFormatVersion : std::uint16_t{1});
     const std::size_t versionBytes = std::min(replay.programVersion.size(), kMaxVersionBytes);
     writer.U8(static_cast<std::uint8_t>(versionBytes));
     writer.Bytes(replay.programVersion.data(), versionBytes);
@@ -186,6 +187,11 @@ std::vector<std::uint8_t> EncodeReplay(const Replay& replay) {
     writer.I32(carried.hitCueNext);
     writer.I32(replay.score);
     writer.I32(replay.maxScore);
+    if (replay.hasStats) {
+        writer.I32(replay.stats.shots);
+        writer.I32(replay.stats.hits);
+        writer.I32(replay.stats.longestCombo);
+    }
     writer.U32(static_cast<std::uint32_t>(replay.frames.size()));
     for (const ReplayFrame& frame : replay.frames) {
         writer.Varint(frame.ticks);
@@ -210,7 +216,7 @@ bool DecodeReplay(const std::uint8_t* bytes, std::size_t size, Replay& replay, s
         error = "cut short";
         return false;
     }
-    if (version != Replay::kFormatVersion) {
+    if (version != 1 && version != Replay::kFormatVersion) {
         error = "recorded in replay format " + std::to_string(version) + ", which this version (format " +
                 std::to_string(Replay::kFormatVersion) + ") cannot play";
         return false;
@@ -248,7 +254,13 @@ bool DecodeReplay(const std::uint8_t* bytes, std::size_t size, Replay& replay, s
         read = read && body.I32(hold);
     }
     read = read && body.U8(fadingIn) && body.I32(carried.shotCueNext) && body.I32(carried.hitCueNext) &&
-           body.I32(replay.score) && body.I32(replay.maxScore) && body.U32(frameCount);
+           body.I32(replay.score) && body.I32(replay.maxScore);
+    replay.hasStats = version >= 2;
+    RoundStats& stats = replay.stats;
+    if (replay.hasStats) {
+        read = read && body.I32(stats.shots) && body.I32(stats.hits) && body.I32(stats.longestCombo);
+    }
+    read = read && body.U32(frameCount);
     if (!read) {
         error = "its header is incomplete";
         return false;
@@ -260,7 +272,9 @@ bool DecodeReplay(const std::uint8_t* bytes, std::size_t size, Replay& replay, s
     const bool generatorZero = (generator.x | generator.y | generator.z | generator.w) == 0;
     if (difficulty > 2 || replay.frequency <= 0 || generatorZero || fadingIn > 1 || carried.shotCueNext < 0 ||
         carried.shotCueNext > 2 || carried.hitCueNext < 0 || carried.hitCueNext > 1 || replay.score < 0 ||
-        replay.maxScore < 0 || frameCount == 0 || frameCount > Replay::kMaxFrames) {
+        replay.maxScore < 0 || frameCount == 0 || frameCount > Replay::kMaxFrames || stats.shots < 0 ||
+        stats.hits < 0 || stats.hits > stats.shots || stats.longestCombo < 0 ||
+        stats.longestCombo > stats.hits) {
         error = "its header holds values no game has";
         return false;
     }

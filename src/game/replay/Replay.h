@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/RoundStats.h"
 #include "game/play/XorShift128.h"
 
 namespace Yorun {
@@ -33,7 +34,8 @@ struct CarriedState {
 // A whole recorded game, from the update that confirmed the difficulty to the one that brought up the score
 // screen: enough to play it again exactly, in this run or another.
 struct Replay {
-    static constexpr std::uint16_t kFormatVersion = 1;
+    // Format 2 adds the round's statistics after the scores; format 1 files are still read, without them.
+    static constexpr std::uint16_t kFormatVersion = 2;
     // More frames than any game can take (a round is 91 seconds at 61 frames a second).
     static constexpr std::uint32_t kMaxFrames = 20000;
 
@@ -45,6 +47,8 @@ struct Replay {
     CarriedState carried;
     std::int32_t score = 0;  // the score and best score the game ended with
     std::int32_t maxScore = 0;
+    bool hasStats = false;  // false for a format 1 file, which is written back as one
+    RoundStats stats;
     std::vector<ReplayFrame> frames;
 };
 

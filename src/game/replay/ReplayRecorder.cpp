@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "app/Application.h"
+#include "game/GameState.h"
 #include "game/play/XorShift128.h"
 #include "input/Input.h"
 
@@ -58,6 +59,8 @@ void CReplayRecorder::Finish(std::int32_t score, std::int32_t maxScore) {
     recording = false;
     replay.score = score;
     replay.maxScore = maxScore;
+    replay.hasStats = true;
+    replay.stats = GetGameState().round;
     replay.recordedAt = static_cast<std::int64_t>(std::time(nullptr));
     finished = replay.frequency > 0;
 }

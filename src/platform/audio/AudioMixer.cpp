@@ -35,6 +35,10 @@ void AudioMixer::Detach(AudioVoice* voice) {
 }
 
 void AudioMixer::Mix(std::int16_t* out, int frames) {
+    if (held.load()) {
+        std::fill_n(out, static_cast<std::size_t>(frames) * kChannels, std::int16_t{0});
+        return;
+    }
     while (frames > 0) {
         const int chunk = std::min(frames, kChunkFrames);
         MixChunk(out, chunk);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 
@@ -46,6 +47,9 @@ public:
     // The master stage's gain (linear, 1 by default); any thread may set it while the mixer runs.
     void SetMasterGain(float linear) { master.SetGain(linear); }
     float GetMasterGain() const { return master.GetGain(); }
+    // While held the mixer writes silence and no voice's play position moves; any thread may set it.
+    void SetHeld(bool hold) { held.store(hold); }
+    bool IsHeld() const { return held.load(); }
 
 private:
     // Frames mixed per turn of the lock; a longer pull is mixed in turns.
@@ -62,6 +66,7 @@ private:
     std::mutex mutex;
     AudioVoice* voices = nullptr;
     MasterStage master;
+    std::atomic<bool> held{false};
     std::array<float, kChunkFrames * kChannels> accumulator{};
 };
 

@@ -23,6 +23,7 @@ std::weak_ptr<AudioOutput> shared;
 bool openingFailed = false;
 std::string failedDriver;
 std::int32_t masterVolume = 0;
+bool held = false;
 
 std::string RequestedDriver() {
     const char* driver = std::getenv("SDL_AUDIODRIVER");
@@ -47,6 +48,7 @@ class DeviceAudio final : public AudioSink {
 public:
     std::shared_ptr<AudioOutput> Acquire() override;
     void SetMasterVolume(std::int32_t volume) override;
+    void SetHeld(bool hold) override;
 };
 
 void DeviceAudio::SetMasterVolume(std::int32_t volume) {
@@ -54,6 +56,14 @@ void DeviceAudio::SetMasterVolume(std::int32_t volume) {
     masterVolume = volume;
     if (std::shared_ptr<AudioOutput> output = shared.lock()) {
         output->GetMixer().SetMasterGain(GainOfVolume(volume));
+    }
+}
+
+void DeviceAudio::SetHeld(bool hold) {
+    std::lock_guard<std::mutex> guard(registryMutex);
+    held = hold;
+    if (std::shared_ptr<AudioOutput> output = shared.lock()) {
+        output->GetMixer().SetHeld(hold);
     }
 }
 
@@ -76,6 +86,7 @@ std::shared_ptr<AudioOutput> DeviceAudio::Acquire() {
     }
     auto mixer = std::make_shared<AudioMixer>(AudioOutput::kRate);
     mixer->SetMasterGain(GainOfVolume(masterVolume));
+    mixer->SetHeld(held);
     SDL_AudioSpec wanted{};
     wanted.freq = AudioOutput::kRate;
     wanted.format = AUDIO_S16SYS;
@@ -140,6 +151,10 @@ std::shared_ptr<AudioOutput> PulledAudio::Acquire() {
 
 void PulledAudio::SetMasterVolume(std::int32_t volume) {
     mixer->SetMasterGain(GainOfVolume(volume));
+}
+
+void PulledAudio::SetHeld(bool hold) {
+    mixer->SetHeld(hold);
 }
 
 }  // namespace platform

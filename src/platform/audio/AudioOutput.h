@@ -47,6 +47,9 @@ public:
     // mixed, above 0 is louder (the master stage's limiter keeps it from clipping), DSBVOLUME_MIN is
     // silence. It holds for the output in use and every one acquired later.
     virtual void SetMasterVolume(std::int32_t volume) = 0;
+    // Holds every sound where it is (the output plays silence and no voice moves on) or lets them go on
+    // from there: a paused game's cues resume exactly where they stopped.
+    virtual void SetHeld(bool hold) = 0;
 };
 
 AudioSink& GetAudioSink();
@@ -64,6 +67,7 @@ public:
 
     std::shared_ptr<AudioOutput> Acquire() override;
     void SetMasterVolume(std::int32_t volume) override;
+    void SetHeld(bool hold) override;
 
 private:
     std::shared_ptr<AudioMixer> mixer;

@@ -1,0 +1,158 @@
+#include "game/notes/HelpCard.h"
+
+#include "app/Graphics.h"
+#include "game/Screen.h"
+#include "game/VolumeControl.h"
+#include "input/Input.h"
+#include "platform/input/KeyCodes.h"
+#include "sprite/SpriteTypes.h"
+
+namespace Yorun {
+
+namespace {
+
+constexpr const char* kKeyCapFiles[4] = {"Z.bmp", "X.bmp", "C.bmp", "V.bmp"};
+constexpr const char* kTargetFiles[4] = {"Target00 Corer1.bmp", "Target00 Corer2.bmp", "Target00 Corer3.bmp",
+                                         "Target00 Corer4.bmp"};
+constexpr const char* kArrowFiles[4] = {"arrow_red_up.bmp", "arrow_yellow_up.bmp", "arrow_blue_up.bmp",
+                                        "arrow_green_up.bmp"};
+
+// The keys, what they do and the pad's buttons for them, in three columns.
+struct KeyLine {
+    const char* keys;
+    const char* action;
+    const char* pad;
+};
+constexpr KeyLine kKeyLines[] = {
+    {"Arrows", "move the sight", "stick, d-pad"}, {"Shift", "move it faster", "LB"},
+    {"Z X C V", "loose an arrow", "B Y X A"},     {"A  S", "arrow speed: slow, fast", "LT  RT"},
+    {"Space", "refill 20 (waits 1.6 s)", "RB"},   {"P", "pause, resume", "Start"},
+    {"-  +  M", "volume, sound off", "L3  R3"},   {"Esc", "quit", "Back"},
+};
+
+// A target's picture is 96 pixels square; on the card each depth is shown at 70 % of its size on the field,
+// with an arrow at 70 % of the size that hits it there.
+constexpr float kCardScale = 0.7f;
+constexpr float kColourTargetScale = 0.5f;
+constexpr float kTargetSide = 96.0f;
+constexpr float kDepthTargetScales[3] = {0.6f, 1.0f, 1.2f};
+constexpr float kDepthArrowScales[3] = {0.10f, 0.20f, 0.30f};
+constexpr const char* kDepthNames[3] = {"far", "middle", "near"};
+// Where an arrow's point lies in its 256-pixel picture.
+constexpr float kArrowTipX = 35.0f;
+constexpr float kArrowTipY = 80.0f;
+
+bool Triggered(int key) {
+    return Corvane::g_pInput != nullptr && Corvane::g_pInput->IsKeyTriggered(key);
+}
+
+bool LoadPicture(Corvane::CSprite& picture, const char* file) {
+    const bool loaded = picture.Load(Corvane::g_pDevice, file, 1.0f, 0.0f, 1.0f, 1.0f);
+    picture.anchor = Corvane::ANCHOR_TOP_LEFT;
+    return loaded;
+}
+
+void Place(Corvane::CSprite& picture, float left, float top, float scale) {
+    picture.x = left;
+    picture.y = top;
+    picture.SetScale(scale, scale);
+    picture.Draw();
+}
+
+}  // namespace
+
+bool CHelpCard::Initialize() {
+    EnterDataDirectory("mato_bmp");
+    loaded = true;
+    for (int colour = 0; colour < 4; ++colour) {
+        loaded = LoadPicture(keyCaps[colour], kKeyCapFiles[colour]) && loaded;
+        loaded = LoadPicture(targets[colour], kTargetFiles[colour]) && loaded;
+        loaded = LoadPicture(arrows[colour], kArrowFiles[colour]) && loaded;
+    }
+    open = false;
+    return loaded;
+}
+
+void CHelpCard::Release() {
+    for (int colour = 0; colour < 4; ++colour) {
+        keyCaps[colour].Release();
+        targets[colour].Release();
+        arrows[colour].Release();
+    }
+    loaded = false;
+}
+
+void CHelpCard::Update(CVolumeControl& settings) {
+    if (Triggered(platform::DIK_F1) || Triggered(platform::DIK_RETURN) || Triggered(platform::DIK_BACK)) {
+        open = false;
+    } else if (Triggered(platform::DIK_O)) {
+        settings.SetPauseOnFocusLoss(!settings.settings.pauseOnFocusLoss);
+    }
+}
+
+void CHelpCard::Draw(CNoticeArt& art, bool pauseOnFocusLoss) {
+    const float width = static_cast<float>(ScreenWidth());
+    const float height = static_cast<float>(ScreenHeight());
+    art.Veil(0.0f, 0.0f, width, height, 0.92f);
+    art.headline.Draw("HOW TO PLAY", width / 2.0f, 10.0f, 1.0f, CTextFont::Align::Centre);
+    art.text.Draw("Hit the targets before the 91 seconds run out.", width / 2.0f, 62.0f, 1.0f,
+                  CTextFont::Align::Centre);
+    DrawKeys(art);
+    DrawColourRule(art, 24.0f, 338.0f);
+    DrawDepthRule(art, 412.0f, 338.0f);
+    const char* setting = pauseOnFocusLoss ? "O  pause when the window loses focus: ON"
+                                           : "O  pause when the window loses focus: OFF";
+    art.text.Draw(setting, 24.0f, 550.0f);
+    art.gold.Draw("F1 close", width - 24.0f, 550.0f, 1.0f, CTextFont::Align::Right);
+}
+
+void CHelpCard::DrawKeys(CNoticeArt& art) {
+    constexpr float kLeft = 52.0f;
+    constexpr float kActionLeft = kLeft + 10 * CNoticeArt::kSmallAdvance;
+    constexpr float kPadLeft = kLeft + 36 * CNoticeArt::kSmallAdvance;
+    float top = 96.0f;
+    art.gold.Draw("KEY", kLeft, top);
+    art.gold.Draw("PAD", kPadLeft, top);
+    top += 26.0f;
+    for (const KeyLine& line : kKeyLines) {
+        art.gold.Draw(line.keys, kLeft, top);
+        art.text.Draw(line.action, kActionLeft, top);
+        art.text.Draw(line.pad, kPadLeft, top);
+        top += 25.0f;
+    }
+}
+
+void CHelpCard::DrawColourRule(CNoticeArt& art, float left, float top) {
+    art.Veil(left - 8.0f, top - 6.0f, left + 372.0f, top + 190.0f, 0.5f);
+    art.gold.Draw("COLOUR", left, top);
+    art.text.Draw("Each key looses its colour;", left, top + 26.0f);
+    art.text.Draw("the wrong colour costs points.", left, top + 50.0f);
+    for (int colour = 0; colour < 4; ++colour) {
+        const float column = left + 4.0f + static_cast<float>(colour) * 92.0f;
+        Place(keyCaps[colour], column, top + 96.0f, 0.75f);
+        Place(targets[colour], column + 38.0f, top + 86.0f, kColourTargetScale);
+    }
+    art.text.Draw("Each colour has its shape too.", left, top + 154.0f);
+}
+
+void CHelpCard::DrawDepthRule(CNoticeArt& art, float left, float top) {
+    art.Veil(left - 8.0f, top - 6.0f, left + 372.0f, top + 190.0f, 0.5f);
+    art.gold.Draw("DEPTH", left, top);
+    art.text.Draw("Arrows shrink as they fly and", left, top + 26.0f);
+    art.text.Draw("hit only at their own size:", left, top + 50.0f);
+    constexpr float kGroundLine = 160.0f;
+    for (int depth = 0; depth < 3; ++depth) {
+        const float side = kTargetSide * kDepthTargetScales[depth] * kCardScale;
+        const float column = left + 24.0f + static_cast<float>(depth) * 118.0f;
+        const float targetTop = top + kGroundLine - side;
+        Place(targets[depth], column, targetTop, kDepthTargetScales[depth] * kCardScale);
+        // The arrow's point at the target's centre, as it lands.
+        const float arrowScale = kDepthArrowScales[depth] * kCardScale;
+        Place(arrows[depth], column + side / 2.0f - kArrowTipX * arrowScale,
+              targetTop + side / 2.0f - kArrowTipY * arrowScale, arrowScale);
+        art.text.Draw(kDepthNames[depth], column + side / 2.0f, top + kGroundLine + 2.0f, 1.0f,
+                      CTextFont::Align::Centre);
+    }
+}
+
+}  // namespace Yorun

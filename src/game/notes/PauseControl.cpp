@@ -1,0 +1,57 @@
+#include "game/notes/PauseControl.h"
+
+#include "game/Screen.h"
+#include "input/Input.h"
+#include "platform/audio/AudioOutput.h"
+#include "platform/input/KeyCodes.h"
+
+namespace Yorun {
+
+namespace {
+
+bool Triggered(int key) {
+    return Corvane::g_pInput != nullptr && Corvane::g_pInput->IsKeyTriggered(key);
+}
+
+}  // namespace
+
+bool CPauseControl::Update(bool playing, bool focused, bool pauseOnFocusLoss) {
+    if (!playing) {
+        Release();
+        return false;
+    }
+    if (Triggered(platform::DIK_P) || Triggered(platform::DIK_PAUSE)) {
+        Set(!paused);
+        // The update that pauses is not played; the one that resumes is, with one frame's time.
+        return paused;
+    }
+    if (!paused && pauseOnFocusLoss && !focused) {
+        Set(true);
+    }
+    return paused;
+}
+
+void CPauseControl::Release() {
+    if (paused) {
+        Set(false);
+    }
+}
+
+void CPauseControl::Set(bool on) {
+    paused = on;
+    platform::GetAudioSink().SetHeld(on);
+}
+
+void CPauseControl::Draw(CNoticeArt& art) {
+    if (!paused) {
+        return;
+    }
+    const float width = static_cast<float>(ScreenWidth());
+    const float height = static_cast<float>(ScreenHeight());
+    art.Veil(0.0f, 0.0f, width, height, 0.6f);
+    art.headline.Draw("PAUSED", width / 2.0f, height / 2.0f - 60.0f, 1.5f, CTextFont::Align::Centre);
+    art.text.Draw("P, Pause or Start to go on", width / 2.0f, height / 2.0f + 24.0f, 1.0f,
+                  CTextFont::Align::Centre);
+}
+
+}  // namespace Yorun

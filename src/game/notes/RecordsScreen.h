@@ -1,0 +1,29 @@
+#pragma once
+
+#include "game/notes/NoticeArt.h"
+#include "game/replay/Records.h"
+
+namespace Yorun {
+
+// The ten best games of each difficulty over the title: when each was played, its best score and its
+// accuracy. Left and Right change the difficulty, Up and Down choose a game, Enter asks to watch it; R,
+// F1 or Backspace go back to the title as it was.
+class CRecordsScreen {
+public:
+    bool IsOpen() const { return open; }
+    // Opens on the given difficulty, its best game chosen.
+    void Open(int difficulty);
+    void Close() { open = false; }
+    // Opens again as it was left: after watching one of its games.
+    void Reopen() { open = true; }
+    // The screen's keys. Returns the game the player asked to watch, or null.
+    const CRecords::Entry* Update(const CRecords& records);
+    void Draw(CNoticeArt& art, const CRecords& records);
+
+private:
+    bool open = false;
+    int difficulty = 0;
+    int cursor = 0;
+};
+
+}  // namespace Yorun

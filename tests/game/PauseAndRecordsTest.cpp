@@ -1,0 +1,157 @@
+// Pausing a game, and watching the records' games: a paused game stands still, resumes with one frame's
+// time and replays to the score it was recorded with; a game chosen on the records screen (here one an
+// earlier version kept) plays back to its score and returns to that screen.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "game/GameOptions.h"
+#include "game/GameState.h"
+#include "game/replay/Replay.h"
+#include "platform/input/KeyCodes.h"
+#include "support/GameDriver.h"
+#include "support/PlayKeys.h"
+#include "support/ReplayScript.h"
+#include "support/TemporaryDirectory.h"
+
+using namespace Yorun;
+using testing_support::GameDriver;
+
+namespace {
+
+constexpr int kPausedFrames = 150;
+
+void StartEasyGame(GameDriver& driver) {
+    driver.Frame();
+    driver.Tap(platform::DIK_RETURN);
+    driver.Tap(platform::DIK_RETURN);
+    while (driver.State().scene == SCENE_COUNTDOWN) {
+        driver.Frame();
+    }
+}
+
+// Plays the scripted keys of one frame of play.
+void PlayFrame(GameDriver& driver, int playFrame) {
+    driver.keyboard.ReleaseAll();
+    for (const int key :
+         testing_support::PlayKeys(playFrame, driver.Game().playScene.stock.GetCount() == 0)) {
+        driver.keyboard.Press(key);
+    }
+    // Drawing changes nothing of the play.
+    driver.Frame(GameDriver::kFrameSeconds, false);
+}
+
+}  // namespace
+
+TEST(Pause, APausedGameStandsStillResumesWithOneFramesTimeAndReplaysToItsScore) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Initialize());
+    StartEasyGame(driver);
+    CPlayScene& play = driver.Game().playScene;
+    for (int playFrame = 0; driver.State().scene == SCENE_PLAY; ++playFrame) {
+        if (playFrame == 900 || playFrame == 3000) {
+            driver.keyboard.ReleaseAll();
+            driver.Tap(playFrame == 900 ? platform::DIK_P : platform::DIK_PAUSE);
+            ASSERT_TRUE(driver.Game().pause.IsPaused());
+            const float remaining = play.remainingTime;
+            const int stock = play.stock.GetCount();
+            const std::int32_t score = driver.State().score;
+            // Keys that would fire, aim and refill do nothing while paused, and no sound moves on.
+            for (int frame = 0; frame < kPausedFrames; ++frame) {
+                PlayFrame(driver, frame);
+            }
+            EXPECT_TRUE(driver.mixer->IsHeld());
+            EXPECT_EQ(play.remainingTime, remaining);
+            EXPECT_EQ(play.stock.GetCount(), stock);
+            EXPECT_EQ(driver.State().score, score);
+            driver.keyboard.ReleaseAll();
+            driver.keyboard.Press(platform::DIK_P);
+            driver.Frame();
+            driver.keyboard.Release(platform::DIK_P);
+            EXPECT_FALSE(driver.Game().pause.IsPaused());
+            EXPECT_FALSE(driver.mixer->IsHeld());
+            EXPECT_NEAR(remaining - play.remainingTime, GameDriver::kFrameSeconds, 1e-4);
+        }
+        PlayFrame(driver, playFrame);
+    }
+    driver.keyboard.ReleaseAll();
+    while (driver.State().scene != SCENE_SCORE) {
+        driver.Frame();
+    }
+    ASSERT_TRUE(driver.Game().recorder.HasFinished());
+    const Replay recorded = driver.Game().recorder.Finished();
+    EXPECT_GT(recorded.maxScore, 0);
+    EXPECT_EQ(recorded.stats.shots, driver.State().round.shots);
+    driver.Tap(platform::DIK_RETURN);
+
+    const testing_support::ReplayResult played = testing_support::PlayRecordedGame(driver, recorded, false);
+    EXPECT_EQ(played.score, recorded.score);
+    EXPECT_EQ(played.maxScore, recorded.maxScore);
+    EXPECT_EQ(driver.State().round.shots, recorded.stats.shots);
+    EXPECT_EQ(driver.State().round.hits, recorded.stats.hits);
+}
+
+TEST(Pause, WithTheSettingOnLosingTheFocusPausesAndOnlyTheKeyResumes) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Initialize());
+    StartEasyGame(driver);
+    driver.Frames(10);
+    EXPECT_FALSE(driver.Game().pause.IsPaused());
+    driver.application.active = false;
+    driver.Frames(3);
+    EXPECT_FALSE(driver.Game().pause.IsPaused()) << "off by default: the game runs on in the background";
+    driver.Game().volume.SetPauseOnFocusLoss(true);
+    driver.Frame();
+    EXPECT_TRUE(driver.Game().pause.IsPaused());
+    driver.application.active = true;
+    driver.Frames(3);
+    EXPECT_TRUE(driver.Game().pause.IsPaused());
+    driver.Tap(platform::DIK_P);
+    EXPECT_FALSE(driver.Game().pause.IsPaused());
+    EXPECT_EQ(driver.State().scene, SCENE_PLAY);
+}
+
+TEST(RecordsScreen, AnOldRecordIsListedAndWatchedToItsScoreAndTheScreenComesBack) {
+    testing_support::TemporaryDirectory home;
+    setenv("XDG_DATA_HOME", home.Path().c_str(), 1);
+    std::filesystem::create_directories(home.File("yorun"));
+    // The golden easy game, a format 1 file as the first versions kept their best games.
+    std::filesystem::copy_file(std::string(YORUN_GOLDEN_DIR) + "/replay_easy.yrp",
+                               home.File("yorun/best-easy.yrp"));
+    GameOptions options;
+    options.save = true;
+    SetGameOptions(options);
+    {
+        GameDriver driver;
+        ASSERT_TRUE(driver.Initialize());
+        CGame& game = driver.Game();
+        ASSERT_EQ(game.records.TopTen(DIFFICULTY_EASY).size(), 1u);
+        const std::int32_t recordedBest = game.records.TopTen(DIFFICULTY_EASY).front().maxScore;
+        EXPECT_EQ(game.records.Best(DIFFICULTY_EASY), recordedBest);
+
+        driver.Frame();
+        driver.Tap(platform::DIK_R);
+        ASSERT_TRUE(game.recordsScreen.IsOpen());
+        driver.Tap(platform::DIK_RETURN);
+        ASSERT_TRUE(game.player.IsPlaying());
+        EXPECT_FALSE(game.recordsScreen.IsOpen());
+        while (game.player.IsPlaying()) {
+            driver.Frame(GameDriver::kFrameSeconds, false);
+        }
+        EXPECT_EQ(driver.State().scene, SCENE_SCORE);
+        EXPECT_EQ(driver.State().maxScore, recordedBest);
+        // Back where the player chose it, once the score screen has had its time.
+        while (driver.State().scene == SCENE_SCORE) {
+            driver.Frame(GameDriver::kFrameSeconds, false);
+        }
+        EXPECT_EQ(driver.State().scene, SCENE_TITLE);
+        EXPECT_TRUE(game.recordsScreen.IsOpen());
+        driver.Tap(platform::DIK_R);
+        EXPECT_FALSE(game.recordsScreen.IsOpen());
+        EXPECT_FALSE(game.recorder.HasFinished()) << "watching keeps no record";
+    }
+    SetGameOptions(GameOptions{});
+    unsetenv("XDG_DATA_HOME");
+}
