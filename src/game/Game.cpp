@@ -7,6 +7,7 @@
 #include "game/Cues.h"
 #include "game/GameOptions.h"
 #include "game/GameState.h"
+#include "game/Keys.h"
 #include "game/Screen.h"
 #include "game/play/XorShift128.h"
 #include "input/Input.h"
@@ -188,14 +189,11 @@ bool CGame::UpdateAdditions() {
         }
         return true;
     }
-    const auto triggered = [](int key) {
-        return Corvane::g_pInput != nullptr && Corvane::g_pInput->IsKeyTriggered(key);
-    };
-    if (triggered(platform::DIK_F1)) {
+    if (KeyNewlyPressed(platform::DIK_F1)) {
         help.Open();
         return true;
     }
-    if (triggered(platform::DIK_R)) {
+    if (KeyNewlyPressed(platform::DIK_R)) {
         recordsScreen.Open(state->difficulty);
         return true;
     }

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/Graphics.h"
+#include "game/Keys.h"
 #include "game/Screen.h"
-#include "input/Input.h"
 #include "platform/audio/AudioOutput.h"
 #include "platform/audio/AudioTypes.h"
 #include "platform/input/KeyCodes.h"
@@ -31,15 +31,6 @@ constexpr int kBarGap = 3;
 // Where it is drawn: the top right corner, clear of the score, the time and the title's menu.
 constexpr int kLeft = 636;
 constexpr int kTop = 12;
-
-bool Pressed(int key) {
-    return Corvane::g_pInput != nullptr && Corvane::g_pInput->IsKeyTriggered(key);
-}
-
-// Pressed now and not held before: a held key's repeats are not new presses.
-bool NewlyPressed(int key) {
-    return Pressed(key) && (Corvane::g_pInput->prevKeys[key] & 0x80) == 0;
-}
 
 }  // namespace
 
@@ -83,9 +74,9 @@ void CVolumeControl::Update() {
     if (inert) {
         return;
     }
-    const bool down = Pressed(DIK_MINUS) || Pressed(DIK_SUBTRACT);
-    const bool up = Pressed(DIK_EQUALS) || Pressed(DIK_ADD);
-    const bool mute = NewlyPressed(DIK_M);
+    const bool down = KeyTriggered(DIK_MINUS) || KeyTriggered(DIK_SUBTRACT);
+    const bool up = KeyTriggered(DIK_EQUALS) || KeyTriggered(DIK_ADD);
+    const bool mute = KeyNewlyPressed(DIK_M);
     if (!down && !up && !mute) {
         if (indicatorUpdates > 0 && --indicatorUpdates == 0) {
             Keep();

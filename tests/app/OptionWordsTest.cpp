@@ -73,14 +73,16 @@ TEST(OptionWords, AnUnknownOptionIsEchoedCutAndWithoutControlCharacters) {
     EXPECT_NE(echoed.find("'--?]0;title?'"), std::string::npos) << echoed;
 }
 
-TEST(OptionWords, ReplayTakesTheNextWordWhateverItLooksLikeAndNoSaveIsRecognised) {
-    const Words given({"--replay", "/home/player/game.yrp", "--no-save"});
+TEST(OptionWords, ReplayTakesTheNextWordWhateverItLooksLikeAndNoSaveAndClassicAreRecognised) {
+    const Words given({"--replay", "/home/player/game.yrp", "--no-save", "--classic"});
     const OptionWords words = given.Read();
     EXPECT_STREQ(words.GetReplay(), "/home/player/game.yrp");
     EXPECT_TRUE(words.WantsNoSave());
+    EXPECT_TRUE(words.WantsClassic());
     EXPECT_EQ(words.CountUnknown(), 0);
     EXPECT_EQ(Words({"--replay"}).Read().GetReplay(), nullptr);
     EXPECT_FALSE(Words({"/full"}).Read().WantsNoSave());
+    EXPECT_FALSE(Words({"/full"}).Read().WantsClassic());
 }
 
 TEST(OptionWords, UnknownOptionsDoNotChangeTheKnownOnes) {

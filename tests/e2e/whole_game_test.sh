@@ -3,8 +3,11 @@
 # stock refilled with Space whenever it runs out), the field darkening when time is up, the score screen
 # with its number, and Enter back to the title. The game is kept as the best on easy: after a restart the
 # difficulty menu shows it, and --replay best-easy plays it again to the same score screen and returns to
-# the title by itself; Escape leaves a replay early. With YORUN_E2E_SHOTS set to a directory, the title, a
-# moment of play, the score screen, the menu with the record and the replay's score screen are saved there.
+# the title by itself; Escape leaves a replay early. On the way the game is paused and stands still, and the
+# help card and the records screen open over the title and close again. With YORUN_E2E_SHOTS set to a
+# directory, the title, a moment of play, the paused field, the field as time runs out, the score screen,
+# the help card, the records screen, the menu with the record and the replay's score screen are saved
+# there.
 source "$(dirname "$0")/lib.sh"
 yorun=$1
 art="$(dirname "$(dirname "$yorun")")/mato_bmp"
@@ -33,6 +36,30 @@ wait_for_band() {
     fail "the band did not become $want within ${timeout}s"
 }
 
+# Waits until two looks a second apart are alike, and leaves the screen in the file.
+wait_for_still() {
+    local screen=$1 previous="$E2E_WORK/previous-still.png" deadline=$((SECONDS + 20))
+    screenshot Yorun "$previous" || true
+    while :; do
+        sleep 1
+        screenshot Yorun "$screen" || true
+        [[ "$(compare -metric AE "$screen" "$previous" null: 2>&1)" == 0 ]] && return 0
+        cp "$screen" "$previous"
+        ((SECONDS < deadline)) || fail "the screen did not stand still"
+    done
+}
+
+# Waits until the pixel is no longer the picture file's: something has been laid over it.
+wait_for_cover() {
+    local x=$1 y=$2 file=$3 fx=$4 fy=$5 deadline=$((SECONDS + 20))
+    while :; do
+        screenshot Yorun "$E2E_WORK/poll.png" || true
+        [[ "$(pixel_of "$E2E_WORK/poll.png" "$x" "$y")" != "$(file_pixel "$file" "$fx" "$fy")" ]] && return 0
+        ((SECONDS < deadline)) || fail "nothing came over ($x, $y)"
+        sleep 0.2
+    done
+}
+
 start_xvfb -ardelay 100000
 start_game "$yorun"
 wait_for_window Yorun
@@ -46,15 +73,26 @@ wait_for_band true 30
 xdotool keydown z
 start=$SECONDS
 saved=false
+paused=false
 # Play lasts 91 seconds; the curtain over the field (no band, darker sky) says it is over.
 while :; do
     screenshot Yorun "$E2E_WORK/poll.png" || true
     if ! covered "$E2E_WORK/poll.png" 400 595 || [[ "$(pixel_of "$E2E_WORK/poll.png" 5 5)" != "$(file_pixel "$art/Yorun_back.bmp" 5 5)" ]]; then
+        [[ -n "$shots" ]] && cp "$E2E_WORK/poll.png" "$shots/time-up.png"
         break
     fi
     if ! $saved && ((SECONDS - start >= 30)) && [[ -n "$shots" ]]; then
         cp "$E2E_WORK/poll.png" "$shots/play.png"
         saved=true
+    fi
+    # Paused, the field stands still (the fire key stays held), then goes on.
+    if ! $paused && ((SECONDS - start >= 40)); then
+        paused=true
+        press p
+        wait_for_still "$E2E_WORK/paused.png"
+        [[ -n "$shots" ]] && cp "$E2E_WORK/paused.png" "$shots/pause.png"
+        press p
+        continue
     fi
     # Every 11 seconds the stock is refilled (20 shots at two a second take 10).
     if (((SECONDS - start) % 11 == 10)); then
@@ -100,8 +138,22 @@ wait_for_landed_number "$E2E_WORK/score.png" "$E2E_WORK/number.png"
 
 press Return
 wait_for_art Yorun 400 320 "$art/始める2.bmp" 75 20
+
+# How to play, then the records with the game just played, each over the title and closed again.
+press F1
+wait_for_cover 400 320 "$art/始める2.bmp" 75 20
+[[ -n "$shots" ]] && screenshot Yorun "$shots/help.png"
+press F1
+wait_for_art Yorun 400 320 "$art/始める2.bmp" 75 20
+press r
+wait_for_cover 400 320 "$art/始める2.bmp" 75 20
+[[ -n "$shots" ]] && screenshot Yorun "$shots/records-screen.png"
+press r
+wait_for_art Yorun 400 320 "$art/始める2.bmp" 75 20
 press Escape
 expect_exit 0 5
+[[ -n "$(ls "$E2E_WORK/data/yorun/games/"easy-*.yrp 2>/dev/null)" ]] ||
+    fail "the game is not among the ten best: $(ls -la "$E2E_WORK/data/yorun/games" 2>&1)"
 [[ -s "$E2E_WORK/data/yorun/best-easy.yrp" && -s "$E2E_WORK/data/yorun/last.yrp" ]] ||
     fail "the game was not kept: $(ls -la "$E2E_WORK/data/yorun" 2>&1)"
 
@@ -130,6 +182,11 @@ wait_for_landed_number "$E2E_WORK/replayed.png" "$E2E_WORK/replayed-number.png"
 [[ -n "$shots" ]] && cp "$E2E_WORK/replayed.png" "$shots/replayed-score.png"
 differing=$(compare -metric AE "$E2E_WORK/number.png" "$E2E_WORK/replayed-number.png" null: 2>&1 || true)
 [[ "$differing" == 0 ]] || fail "the replay's score screen differs from the game's ($differing pixels)"
+# The round's statistics under the number, too.
+convert "$E2E_WORK/score.png" -crop 600x40+100+425 +repage "$E2E_WORK/stats.png"
+convert "$E2E_WORK/replayed.png" -crop 600x40+100+425 +repage "$E2E_WORK/replayed-stats.png"
+differing=$(compare -metric AE "$E2E_WORK/stats.png" "$E2E_WORK/replayed-stats.png" null: 2>&1 || true)
+[[ "$differing" == 0 ]] || fail "the replay's statistics differ from the game's ($differing pixels)"
 grep -q "not .* as recorded" "$E2E_WORK/game.log" && fail "the replay did not play as recorded: $(cat "$E2E_WORK/game.log")"
 wait_for_art Yorun 400 320 "$art/始める2.bmp" 75 20
 

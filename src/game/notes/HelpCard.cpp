@@ -1,9 +1,9 @@
 #include "game/notes/HelpCard.h"
 
 #include "app/Graphics.h"
+#include "game/Keys.h"
 #include "game/Screen.h"
 #include "game/VolumeControl.h"
-#include "input/Input.h"
 #include "platform/input/KeyCodes.h"
 #include "sprite/SpriteTypes.h"
 
@@ -42,10 +42,6 @@ constexpr const char* kDepthNames[3] = {"far", "middle", "near"};
 constexpr float kArrowTipX = 35.0f;
 constexpr float kArrowTipY = 80.0f;
 
-bool Triggered(int key) {
-    return Corvane::g_pInput != nullptr && Corvane::g_pInput->IsKeyTriggered(key);
-}
-
 bool LoadPicture(Corvane::CSprite& picture, const char* file) {
     const bool loaded = picture.Load(Corvane::g_pDevice, file, 1.0f, 0.0f, 1.0f, 1.0f);
     picture.anchor = Corvane::ANCHOR_TOP_LEFT;
@@ -83,9 +79,10 @@ void CHelpCard::Release() {
 }
 
 void CHelpCard::Update(CVolumeControl& settings) {
-    if (Triggered(platform::DIK_F1) || Triggered(platform::DIK_RETURN) || Triggered(platform::DIK_BACK)) {
+    if (KeyNewlyPressed(platform::DIK_F1) || KeyNewlyPressed(platform::DIK_RETURN) ||
+        KeyNewlyPressed(platform::DIK_BACK)) {
         open = false;
-    } else if (Triggered(platform::DIK_O)) {
+    } else if (KeyNewlyPressed(platform::DIK_O)) {
         settings.SetPauseOnFocusLoss(!settings.settings.pauseOnFocusLoss);
     }
 }

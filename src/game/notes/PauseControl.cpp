@@ -1,26 +1,18 @@
 #include "game/notes/PauseControl.h"
 
+#include "game/Keys.h"
 #include "game/Screen.h"
-#include "input/Input.h"
 #include "platform/audio/AudioOutput.h"
 #include "platform/input/KeyCodes.h"
 
 namespace Yorun {
-
-namespace {
-
-bool Triggered(int key) {
-    return Corvane::g_pInput != nullptr && Corvane::g_pInput->IsKeyTriggered(key);
-}
-
-}  // namespace
 
 bool CPauseControl::Update(bool playing, bool focused, bool pauseOnFocusLoss) {
     if (!playing) {
         Release();
         return false;
     }
-    if (Triggered(platform::DIK_P) || Triggered(platform::DIK_PAUSE)) {
+    if (KeyNewlyPressed(platform::DIK_P) || KeyNewlyPressed(platform::DIK_PAUSE)) {
         Set(!paused);
         // The update that pauses is not played; the one that resumes is, with one frame's time.
         return paused;
@@ -49,7 +41,7 @@ void CPauseControl::Draw(CNoticeArt& art) {
     const float width = static_cast<float>(ScreenWidth());
     const float height = static_cast<float>(ScreenHeight());
     art.Veil(0.0f, 0.0f, width, height, 0.6f);
-    art.headline.Draw("PAUSED", width / 2.0f, height / 2.0f - 60.0f, 1.5f, CTextFont::Align::Centre);
+    art.headline.Draw("PAUSED", width / 2.0f, height / 2.0f - 56.0f, 1.0f, CTextFont::Align::Centre);
     art.text.Draw("P, Pause or Start to go on", width / 2.0f, height / 2.0f + 24.0f, 1.0f,
                   CTextFont::Align::Centre);
 }

@@ -5,8 +5,8 @@
 #include <ctime>
 #include <string>
 
+#include "game/Keys.h"
 #include "game/Screen.h"
-#include "input/Input.h"
 #include "platform/input/KeyCodes.h"
 
 namespace Yorun {
@@ -23,10 +23,6 @@ constexpr float kRankRight = 110.0f;
 constexpr float kDateLeft = 150.0f;
 constexpr float kScoreRight = 530.0f;
 constexpr float kAccuracyRight = 690.0f;
-
-bool Triggered(int key) {
-    return Corvane::g_pInput != nullptr && Corvane::g_pInput->IsKeyTriggered(key);
-}
 
 // The player's own clock: when the game was played, to the minute.
 std::string LocalDate(std::int64_t secondsSince1970) {
@@ -49,24 +45,25 @@ void CRecordsScreen::Open(int firstDifficulty) {
 }
 
 const CRecords::Entry* CRecordsScreen::Update(const CRecords& records) {
-    if (Triggered(platform::DIK_R) || Triggered(platform::DIK_F1) || Triggered(platform::DIK_BACK)) {
+    if (KeyNewlyPressed(platform::DIK_R) || KeyNewlyPressed(platform::DIK_F1) ||
+        KeyNewlyPressed(platform::DIK_BACK)) {
         open = false;
         return nullptr;
     }
-    if (Triggered(platform::DIK_LEFT) || Triggered(platform::DIK_RIGHT)) {
-        difficulty = (difficulty + (Triggered(platform::DIK_LEFT) ? 2 : 1)) % 3;
+    if (KeyTriggered(platform::DIK_LEFT) || KeyTriggered(platform::DIK_RIGHT)) {
+        difficulty = (difficulty + (KeyTriggered(platform::DIK_LEFT) ? 2 : 1)) % 3;
         cursor = 0;
     }
     const int count = static_cast<int>(records.TopTen(difficulty).size());
     if (count > 0) {
-        if (Triggered(platform::DIK_UP)) {
+        if (KeyTriggered(platform::DIK_UP)) {
             cursor = (cursor + count - 1) % count;
-        } else if (Triggered(platform::DIK_DOWN)) {
+        } else if (KeyTriggered(platform::DIK_DOWN)) {
             cursor = (cursor + 1) % count;
         }
     }
     cursor = count > 0 ? std::min(cursor, count - 1) : 0;
-    if (count > 0 && Triggered(platform::DIK_RETURN)) {
+    if (count > 0 && KeyNewlyPressed(platform::DIK_RETURN)) {
         return &records.TopTen(difficulty)[static_cast<std::size_t>(cursor)];
     }
     return nullptr;

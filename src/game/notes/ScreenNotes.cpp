@@ -24,7 +24,7 @@ void CScreenNotes::DrawTitle(CNoticeArt& art, bool difficultyMenu, bool bestsSho
     art.text.Draw("F1 how to play    R records", CentreX(), 566.0f, 1.0f, Align::Centre);
     if (difficultyMenu && bestsShown) {
         // Over the column of best scores right of the panel.
-        art.gold.Draw("BEST", 492.0f, 270.0f);
+        art.gold.Draw("BEST", 492.0f, 274.0f);
     }
 }
 
@@ -40,7 +40,7 @@ void CScreenNotes::DrawArrowSpeed(CNoticeArt& art, int speed) {
 }
 
 void CScreenNotes::DrawTimeUp(CNoticeArt& art) {
-    art.headline.Draw("TIME UP", CentreX(), 236.0f, 1.5f, Align::Centre);
+    art.headline.Draw("TIME UP", CentreX(), 250.0f, 1.0f, Align::Centre);
 }
 
 void CScreenNotes::DrawScore(CNoticeArt& art, bool landed, bool newBest, const RoundStats& round) {
@@ -72,7 +72,7 @@ void CScreenNotes::DrawScore(CNoticeArt& art, bool landed, bool newBest, const R
 
 void CScreenNotes::DrawReplay(CNoticeArt& art) {
     // Top right, under where the volume shows, clear of the score and the time.
-    art.gold.Draw("REPLAY", static_cast<float>(ScreenWidth()) - 14.0f, 56.0f, 1.0f, Align::Right);
+    art.headline.Draw("REPLAY", static_cast<float>(ScreenWidth()) - 14.0f, 52.0f, 1.0f, Align::Right);
 }
 
 }  // namespace Yorun

@@ -14,13 +14,13 @@ constexpr char kFirst = ' ';
 
 }  // namespace
 
-bool CTextFont::Load(const char* fileName, int width, int height, int step) {
+bool CTextFont::Load(const char* fileName, int cellWidth, int cellHeight, int advance) {
     EnterDataDirectory("mato_bmp");
     loaded = glyphs.Load(Corvane::g_pDevice, fileName, 1.0f, 0.0f, 1.0f, 1.0f);
     glyphs.anchor = Corvane::ANCHOR_TOP_LEFT;
-    cellWidth = width;
-    cellHeight = height;
-    advance = step;
+    this->cellWidth = cellWidth;
+    this->cellHeight = cellHeight;
+    this->advance = advance;
     return loaded;
 }
 

@@ -62,8 +62,11 @@ std::string FreeName(const std::string& folder, const std::string& name) {
     std::error_code failed;
     std::string free = name;
     const std::string stem = name.substr(0, name.size() - 4);
-    for (int number = 2; std::filesystem::exists(folder + "/" + free, failed); ++number) {
-        free = stem + "-" + std::to_string(number) + ".yrp";
+    for (int number = 2; std::filesystem::exists(std::filesystem::path(folder) / free, failed); ++number) {
+        free = stem;
+        free += '-';
+        free += std::to_string(number);
+        free += ".yrp";
     }
     return free;
 }
