@@ -5,6 +5,7 @@
 #include "input/Input.h"
 #include "platform/events/MessageQueue.h"
 #include "platform/system/Clock.h"
+#include "platform/system/FrameGate.h"
 
 namespace Corvane {
 
@@ -42,8 +43,14 @@ int CApplication::Run() {
             continue;
         }
 
-        // A frame runs only in a turn that finds the queue empty. A NaN interval counts as no pacing.
-        if (frameInterval > 0.0f) {
+        // A frame runs only in a turn that finds the queue empty. A NaN interval counts as no pacing. Where
+        // the display's refresh paces the frames (a browser page), the loop waits for it instead, and goes
+        // round for the messages first when no frame is due at that refresh.
+        if (platform::DisplayPacesFrames()) {
+            if (!platform::AwaitFrame(frameInterval)) {
+                continue;
+            }
+        } else if (frameInterval > 0.0f) {
             timer.WaitFor(frameInterval);
         }
         timer.Tick();

@@ -1,5 +1,6 @@
 #include "game/Game.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "app/Application.h"
@@ -115,6 +116,7 @@ void CGame::Update() {
 }
 
 void CGame::UpdateReplay() {
+    witness.Observe(*state, playScene.targets);
     const bool first = player.AtFirstFrame();
     player.ApplyNextFrame();
     if (first) {
@@ -140,6 +142,14 @@ void CGame::FinishReplay() {
             static_cast<int>(state->maxScore), static_cast<int>(replay.maxScore),
             replay.programVersion.c_str());
     }
+    // How the replay went, on standard output: another system (the browser's build) that plays the same
+    // file must print the same line.
+    if (!classic) {
+        std::printf("replay played: score %d, best %d, targets %016llx over %d seconds\n",
+                    static_cast<int>(state->score), static_cast<int>(state->maxScore),
+                    static_cast<unsigned long long>(witness.Digest()), witness.Seconds());
+        std::fflush(stdout);
+    }
     RestoreCarried(player.Stop());
     afterReplayUpdates = 0;
 }
@@ -149,6 +159,7 @@ void CGame::StartReplay(Replay replay) {
     const CarriedState live = CaptureCarried();
     RestoreCarried(replay.carried);
     player.Start(std::move(replay), live);
+    witness.Begin();
 }
 
 void CGame::EndReplay() {

@@ -15,6 +15,7 @@
 #include "game/replay/Records.h"
 #include "game/replay/ReplayPlayer.h"
 #include "game/replay/ReplayRecorder.h"
+#include "game/replay/ReplayWitness.h"
 
 namespace Yorun {
 
@@ -54,6 +55,7 @@ public:
     CFadeCurtain curtain;
     CReplayRecorder recorder;  // records every game as it is played
     CReplayPlayer player;      // plays a recorded game back
+    CReplayWitness witness;    // what the replay being played did on the field
     CRecords records;          // the best games and the last one, kept between runs
     CVolumeControl volume;     // the master volume the player sets, and its indicator
     // After a replay has played to the score screen, the updates that screen has shown.

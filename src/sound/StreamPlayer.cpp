@@ -1,7 +1,5 @@
 #include "sound/StreamPlayer.h"
 
-#include <system_error>
-
 namespace Dix {
 
 using platform::AudioBuffer;
@@ -65,15 +63,11 @@ bool StreamPlayer::Open(const sp<PCMDecoder>& source) {
         Close();
         return false;
     }
-    if (!thread.joinable()) {
-        try {
-            thread = std::thread(&StreamPlayer::StreamThread, this);
-        } catch (const std::system_error&) {
-            // Without its thread the ring would play its first second round and round: not open.
-            lock.unlock();
-            Close();
-            return false;
-        }
+    // Without its streaming the ring would play its first second round and round: not open.
+    if (!streaming.IsRunning() && !streaming.Start([this] { StreamRound(); }, kPollInterval)) {
+        lock.unlock();
+        Close();
+        return false;
     }
     ready = true;
     return true;
@@ -102,7 +96,7 @@ bool StreamPlayer::Play(bool playLoop) {
     }
     decoder->SetLoop(loop);
     // From rest the ring holds the sound from its start and the play position is at the start of the ring
-    // (Open and Stop rewind), so the streaming thread starts over too, even when it never saw the stop.
+    // (Open and Stop rewind), so the streaming task starts over too, even when it never saw the stop.
     // A player that is already playing keeps its place: its tracking describes what the ring holds.
     if (state != STATE_PLAYING) {
         tracking = Tracking{};
@@ -164,23 +158,7 @@ void StreamPlayer::Close() {
 }
 
 void StreamPlayer::JoinThread() {
-    {
-        std::lock_guard<std::mutex> guard(mutex);
-        stopRequest = true;
-    }
-    wake.notify_all();
-    if (thread.joinable()) {
-        thread.join();
-    }
-    stopRequest = false;
-}
-
-void StreamPlayer::StreamThread() {
-    std::unique_lock<std::mutex> lock(mutex);
-    while (!stopRequest) {
-        StreamRoundLocked();
-        wake.wait_for(lock, kPollInterval, [this] { return stopRequest.load(); });
-    }
+    streaming.Stop();
 }
 
 void StreamPlayer::StreamRound() {

@@ -2,14 +2,13 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <mutex>
-#include <thread>
 
 #include "platform/audio/AudioBuffer.h"
 #include "platform/audio/AudioDevice.h"
 #include "platform/audio/AudioTypes.h"
+#include "platform/system/RepeatingTask.h"
 #include "sound/ComPtr.h"
 #include "sound/PCMDecoder.h"
 #include "sound/Sp.h"
@@ -17,7 +16,7 @@
 namespace Dix {
 
 // Plays one decoded sound through a one-second ring buffer. The ring is filled whole when the sound is
-// opened or rewound; the player's streaming thread then refills whichever half the play position has just
+// opened or rewound; the player's streaming task then refills whichever half the play position has just
 // left, and stops a sound that does not loop once the play position has passed its last sample.
 class StreamPlayer {
 public:
@@ -41,8 +40,9 @@ public:
     void Close();
     void JoinThread();
 
-    // One poll of the streaming thread: refill, end tracking, stop at the end. The thread runs it every
-    // 100 ms; a test can run it itself between pulls of the mixer.
+    // One poll of the streaming task: refill, end tracking, stop at the end. The task runs it every 100 ms
+    // (on a thread of its own, or from the frame loop where there are no threads); a test can run it itself
+    // between pulls of the mixer.
     void StreamRound();
 
     bool IsReady() const { return ready; }
@@ -56,7 +56,7 @@ private:
     static constexpr std::uint32_t kDescSize = 36;
     static constexpr auto kPollInterval = std::chrono::milliseconds(100);
 
-    // Where the streaming thread stands in the ring; starts afresh at every Play from rest.
+    // Where the streaming task stands in the ring; starts afresh at every Play from rest.
     struct Tracking {
         int fillHalf = 0;           // the half of the ring to refill next: 0 the first, 1 the second
         bool ended = false;         // the decoder has reported the end of a one-shot sound
@@ -65,7 +65,6 @@ private:
         std::uint32_t prevPos = 0;  // the play position at the previous round
     };
 
-    void StreamThread();
     // These run with `mutex` held.
     bool RewindLocked();
     void StreamRoundLocked();
@@ -80,15 +79,12 @@ private:
     Com_ptr<platform::AudioDevice> device;  // the device object the bank gave
     Com_ptr<platform::AudioBuffer> buffer;  // the ring
     std::atomic<bool> ready{false};         // open: the ring made and filled
-    std::thread thread;                     // the streaming thread, once started
-    std::atomic<bool> stopRequest{false};   // tells the streaming thread to end
+    platform::RepeatingTask streaming;      // the streaming task, once started
     bool loop = true;                       // the last Play's choice of looping
     std::atomic<int> state{STATE_CLOSED};   // closed, playing or stopped
 
-    // One lock makes refills, rewinds and state changes exclusive of one another; the thread also sleeps
-    // on it so that a stop request wakes it at once.
+    // One lock makes refills, rewinds and state changes exclusive of one another.
     std::mutex mutex;
-    std::condition_variable wake;
     Tracking tracking;
 };
 

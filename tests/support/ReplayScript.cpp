@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "game/GameCallbacks.h"
+#include "game/replay/ReplayWitness.h"
 #include "input/Input.h"
 #include "platform/input/KeyCodes.h"
 #include "support/GameDriver.h"
@@ -17,38 +18,6 @@ using namespace Yorun;
 namespace {
 
 constexpr int kFramesPerSecond = 61;
-
-void Mix(std::uint64_t& hash, const void* data, std::size_t size) {
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    for (std::size_t index = 0; index < size; ++index) {
-        hash ^= bytes[index];
-        hash *= 1099511628211ull;
-    }
-}
-
-template <typename T>
-void MixValue(std::uint64_t& hash, T value) {
-    Mix(hash, &value, sizeof(value));
-}
-
-std::uint64_t TargetChecksum(CPlayScene& scene) {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (CTarget& target : scene.targets.slots) {
-        MixValue(hash, target.picture.visible);
-        if (!target.picture.visible) {
-            continue;
-        }
-        MixValue(hash, target.x);
-        MixValue(hash, target.y);
-        MixValue(hash, target.picture.alpha);
-        MixValue(hash, target.speed);
-        MixValue(hash, target.colour);
-        MixValue(hash, target.motion);
-        MixValue(hash, target.depth);
-        MixValue(hash, target.switched);
-    }
-    return hash;
-}
 
 struct ArrowSnapshot {
     bool visible;
@@ -133,7 +102,7 @@ ReplayResult PlayScriptedGame(GameDriver& driver, int difficulty, bool drawEvery
             keys.Press(key);
         }
         if (playFrame % kFramesPerSecond == 0) {
-            result.targetChecksums.push_back(TargetChecksum(driver.Game().playScene));
+            result.targetChecksums.push_back(CReplayWitness::TargetChecksum(driver.Game().playScene.targets));
         }
         step(false);
         ++playFrame;
@@ -162,7 +131,8 @@ ReplayResult PlayRecordedGame(GameDriver& driver, Yorun::Replay replay, bool dra
     while (driver.Game().player.IsPlaying()) {
         if (driver.State().scene == SCENE_PLAY) {
             if (playFrame % kFramesPerSecond == 0) {
-                result.targetChecksums.push_back(TargetChecksum(driver.Game().playScene));
+                result.targetChecksums.push_back(
+                    CReplayWitness::TargetChecksum(driver.Game().playScene.targets));
             }
             ++playFrame;
         }

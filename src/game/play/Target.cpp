@@ -1,10 +1,11 @@
 #include "game/play/Target.h"
 
-#include <cmath>
+#include <cstdint>
 
 #include "game/GameState.h"
 #include "game/Screen.h"
 #include "game/play/PlayTypes.h"
+#include "game/play/RoundedTrig.h"
 #include "game/play/XorShift128.h"
 
 namespace Yorun {
@@ -146,8 +147,8 @@ void CTarget::MoveRecolour() {
 void CTarget::MoveCircle(float turn) {
     centreX -= speed;
     angle += turn;
-    x = centreX + radius + radius * std::cos(angle);
-    y = centreY + radius * std::sin(angle);
+    x = centreX + radius + radius * RoundedCosine(angle);
+    y = centreY + radius * RoundedSine(angle);
     shadowX = x;
 }
 

@@ -1,10 +1,8 @@
 #include "platform/system/SdlClock.h"
 
 #include <SDL.h>
-#include <sys/prctl.h>
 
-#include <chrono>
-#include <thread>
+#include "platform/system/PreciseSleep.h"
 
 namespace platform {
 
@@ -26,20 +24,11 @@ std::uint32_t SdlClock::Milliseconds() {
 }
 
 void SdlClock::Sleep(double seconds) {
-    if (seconds <= 0.0) {
-        std::this_thread::yield();
-        return;
-    }
-    // The kernel may let a sleeping thread wake up to 50 µs late so that it can batch timers; at the end
-    // of every frame's wait that lateness would lengthen the frame. The least slack is asked for once per
-    // sleeping thread (a refusal just leaves the default).
-    thread_local const bool slackLowered = prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL) == 0;
-    static_cast<void>(slackLowered);
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    SleepPrecisely(seconds);
 }
 
 void SdlClock::Yield() {
-    std::this_thread::yield();
+    SleepPrecisely(0.0);
 }
 
 namespace {

@@ -39,7 +39,9 @@ void SharpTextures::Note(Texture* texture, std::string path, int imageWidth, int
 
 void SharpTextures::AfterFrame(bool shownLarger) {
     if (!decoder.joinable()) {
-        if (!shownLarger) {
+        // Until the thread starts only this thread touches the list; with no twin there is nothing to
+        // start it for (the browser's page carries none, and has no threads).
+        if (!shownLarger || noted.empty()) {
             return;
         }
         try {

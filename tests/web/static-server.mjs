@@ -1,0 +1,37 @@
+// A plain static file server on a free loopback port, as any web host would serve the site: no special
+// headers, the usual content types.
+import http from 'node:http';
+import fs from 'node:fs';
+import path from 'node:path';
+
+const TYPES = {
+    '.html': 'text/html; charset=utf-8',
+    '.js': 'text/javascript',
+    '.css': 'text/css',
+    '.wasm': 'application/wasm',
+    '.data': 'application/octet-stream',
+    '.png': 'image/png',
+};
+
+export function serve(root) {
+    const server = http.createServer((request, response) => {
+        const url = new URL(request.url, 'http://localhost');
+        const relative = decodeURIComponent(url.pathname === '/' ? '/index.html' : url.pathname);
+        const file = path.join(root, path.normalize(relative));
+        if (!file.startsWith(root)) {
+            response.writeHead(403).end();
+            return;
+        }
+        fs.readFile(file, (error, bytes) => {
+            if (error) {
+                response.writeHead(404).end('not found');
+                return;
+            }
+            response.writeHead(200, {'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream'});
+            response.end(bytes);
+        });
+    });
+    return new Promise((resolve) => {
+        server.listen(0, '127.0.0.1', () => resolve({server, url: `http://127.0.0.1:${server.address().port}/`}));
+    });
+}
