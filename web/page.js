@@ -165,16 +165,25 @@
         },
     };
 
+    // What goes wrong before the game runs: most often a file of the site that did not arrive.
     window.addEventListener('error', (event) => {
         if (loading.hidden === false) {
-            showMessage('Yorun could not load', String(event.message || event));
+            const text = String(event.message || event);
+            const missing = /yorun\.(data|wasm)/.exec(text);
+            showMessage('Yorun could not load', missing
+                ? `The game's ${missing[1] === 'data' ? 'pictures and sounds' : 'code'} (yorun.${missing[1]}) ` +
+                  `could not be downloaded:\n${text.replace(/^Uncaught Error: /, '')}\n\n` +
+                  'The site must hold every file that scripts/web put in build-web/site.'
+                : text);
+            soundHint.hidden = true;
         }
     });
 
     // Without WebGL, SDL draws through a 2D canvas: slower, but the game plays.
     const probe = document.createElement('canvas');
-    if (!(probe.getContext('webgl') || probe.getContext('experimental-webgl'))) {
-        console.warn('Yorun: no WebGL in this browser; drawing without it.');
+    const noWebGl = !(probe.getContext('webgl') || probe.getContext('experimental-webgl'));
+    if (noWebGl) {
+        console.warn('Yorun: no WebGL in this browser; drawing without it, more slowly.');
     }
 
     // Browsers start sound only after the player has touched the page: SDL resumes it at the first key or
