@@ -201,15 +201,18 @@
         }, 250);
     }
 
-    document.getElementById('fullscreen').addEventListener('click', () => {
+    // The button and the game's Alt+Enter both put the stage (the picture and its black bars) full screen.
+    function setFullscreen(on) {
         const stage = document.getElementById('stage');
-        if (document.fullscreenElement) {
-            document.exitFullscreen();
-        } else if (stage.requestFullscreen) {
-            stage.requestFullscreen().catch((error) => console.warn('Yorun: no full screen:', error));
+        if (!on && document.fullscreenElement) {
+            document.exitFullscreen().catch(() => {});
+        } else if (on && !document.fullscreenElement && stage.requestFullscreen) {
+            stage.requestFullscreen().catch((error) => console.warn('Yorun: no full screen:', error.message));
         }
         canvas.focus();
-    });
+    }
+    window.Module.setFullscreen = setFullscreen;
+    document.getElementById('fullscreen').addEventListener('click', () => setFullscreen(!document.fullscreenElement));
 
     document.getElementById('download').addEventListener('click', () => {
         const path = DATA_HOME + '/yorun/last.yrp';

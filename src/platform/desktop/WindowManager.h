@@ -14,4 +14,10 @@ bool LacksWindowManager(SDL_Window* window);
 // Moves and sizes the window over the whole of its display.
 void CoverDisplay(SDL_Window* window);
 
+// Where the system switches full screen itself rather than through SDL (a browser, where the page's own
+// stage goes full screen and the picture scales within it), true; the two below then do it.
+bool SwitchesFullscreenItself();
+bool IsFullscreenBySystem();
+void SetFullscreenBySystem(bool fullscreen);
+
 }  // namespace platform

@@ -50,6 +50,10 @@ bool Window::SetFullscreen(bool fullscreen) {
     if (fullscreen == IsFullscreen()) {
         return true;
     }
+    if (SwitchesFullscreenItself()) {
+        SetFullscreenBySystem(fullscreen);
+        return true;
+    }
     if (fullscreen) {
         SDL_GetWindowPosition(window, &windowedX, &windowedY);
         SDL_GetWindowSize(window, &windowedWidth, &windowedHeight);
@@ -74,6 +78,9 @@ bool Window::SetFullscreen(bool fullscreen) {
 }
 
 bool Window::IsFullscreen() const {
+    if (SwitchesFullscreenItself()) {
+        return IsFullscreenBySystem();
+    }
     return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
 }
 

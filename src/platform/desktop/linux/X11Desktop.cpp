@@ -70,4 +70,15 @@ unsigned long X11WindowId(SDL_Window* window) {
     return GetX11(window, display, id) ? id : 0;
 }
 
+// SDL asks the window manager, or the program covers the display itself (CoverDisplay).
+bool SwitchesFullscreenItself() {
+    return false;
+}
+
+bool IsFullscreenBySystem() {
+    return false;
+}
+
+void SetFullscreenBySystem(bool /*fullscreen*/) {}
+
 }  // namespace platform
