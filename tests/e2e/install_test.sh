@@ -11,7 +11,7 @@ cmake --install "$build" --prefix "$prefix" >"$E2E_WORK/install.log" 2>&1 ||
 
 for path in lib/yorun/bin/yorun lib/yorun/mato_bmp/始める.bmp lib/yorun/mato_snd \
     share/applications/net.yorun.Yorun.desktop share/metainfo/net.yorun.Yorun.metainfo.xml \
-    share/icons/hicolor/128x128/apps/net.yorun.Yorun.png; do
+    share/icons/hicolor/128x128/apps/net.yorun.Yorun.png share/man/man6/yorun.6; do
     [[ -e "$prefix/$path" ]] || fail "$path was not installed"
 done
 [[ -L "$prefix/bin/yorun" ]] || fail "bin/yorun is not a link"
