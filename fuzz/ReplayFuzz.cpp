@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "FuzzFiles.h"
+#include "base/Fnv1a.h"
 #include "game/replay/Records.h"
 #include "game/replay/Replay.h"
 #include "platform/system/DataFiles.h"
@@ -41,11 +42,7 @@ std::vector<std::uint8_t> WithChecksumMadeRight(const std::uint8_t* data, std::s
     if (bytes.size() < kChecksumBytes) {
         return bytes;
     }
-    std::uint64_t hash = 14695981039346656037ull;
-    for (std::size_t index = 0; index + kChecksumBytes < bytes.size(); ++index) {
-        hash ^= bytes[index];
-        hash *= 1099511628211ull;
-    }
+    const std::uint64_t hash = Corvane::Fnv1a::Of(bytes.data(), bytes.size() - kChecksumBytes);
     for (std::size_t byte = 0; byte < kChecksumBytes; ++byte) {
         bytes[bytes.size() - kChecksumBytes + byte] = static_cast<std::uint8_t>(hash >> (8 * byte));
     }

@@ -3,6 +3,9 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
+
+#include "base/PrintableText.h"
 
 namespace Corvane {
 
@@ -18,24 +21,19 @@ bool LooksLikeOption(const char* word) {
     return word != nullptr && (word[0] == '-' || word[0] == '/');
 }
 
-// The word as it is safe to echo: control characters (a terminal would act on them) become '?', and a
-// long word is cut after whole characters and marked with an ellipsis.
+// The word as it is safe to echo: control characters (a terminal would act on them) and broken UTF-8
+// become '?', and a long word is cut after whole characters and marked with an ellipsis.
 std::string Echoable(const char* word) {
-    std::string echoed;
-    std::size_t length = 0;
-    for (; word[length] != '\0' && length < kEchoedBytes; ++length) {
-        const unsigned char byte = static_cast<unsigned char>(word[length]);
-        echoed += byte < 0x20 || byte == 0x7F ? '?' : static_cast<char>(byte);
-    }
-    if (word[length] == '\0') {
-        return echoed;
+    const std::string_view whole(word);
+    if (whole.size() <= kEchoedBytes) {
+        return PrintableText(whole);
     }
     // A cut inside a multi-byte character would leave invalid text: back up to the character's start.
-    while (!echoed.empty() && (static_cast<unsigned char>(word[length]) & 0xC0) == 0x80) {
-        echoed.pop_back();
-        --length;
+    std::size_t cut = kEchoedBytes;
+    while (cut > 0 && (static_cast<unsigned char>(whole[cut]) & 0xC0) == 0x80) {
+        --cut;
     }
-    return echoed + "…";
+    return PrintableText(whole.substr(0, cut)) + "…";
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "base/ErrorReport.h"
+#include "base/PrintableText.h"
 #include "game/Cues.h"
 #include "game/GameOptions.h"
 #include "game/GameState.h"
@@ -71,6 +72,8 @@ bool CGame::Initialize() {
 }
 
 void CGame::Release() {
+    // The last game's save finishes before the program ends.
+    records.Finish();
     if (state != nullptr) {
         state->ReleaseResources();
     }
@@ -84,6 +87,7 @@ void CGame::Release() {
 }
 
 void CGame::Update() {
+    records.Collect();
     volume.Update();
     if (!classic && UpdateAdditions()) {
         return;
@@ -140,7 +144,7 @@ void CGame::FinishReplay() {
             "the replay ended with a best score of %d, not %d as recorded (by version %s): "
             "this version plays its keys differently",
             static_cast<int>(state->maxScore), static_cast<int>(replay.maxScore),
-            replay.programVersion.c_str());
+            Corvane::PrintableText(replay.programVersion).c_str());
     }
     // How the replay went, on standard output: another system (the browser's build) that plays the same
     // file must print the same line.
@@ -205,6 +209,8 @@ bool CGame::UpdateAdditions() {
         return true;
     }
     if (KeyNewlyPressed(platform::DIK_R)) {
+        // Another copy of the game may have kept games since this one last looked.
+        records.Refresh();
         recordsScreen.Open(state->difficulty);
         return true;
     }

@@ -6,7 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/PrintableText.h"
 #include "platform/system/DataFiles.h"
+#include "platform/system/FileLock.h"
 
 namespace Yorun {
 
@@ -117,7 +119,8 @@ bool ReadSettings(const std::string& path, Settings& settings, std::string& erro
         const std::string_view key = Trimmed(line.substr(0, equals));
         const std::string_view value = WithoutComment(line.substr(equals + 1));
         if (!Apply(section, key, value, read)) {
-            error = where + ": " + std::string(key) + " cannot be " + std::string(value);
+            error =
+                where + ": " + Corvane::PrintableText(key) + " cannot be " + Corvane::PrintableText(value);
             return false;
         }
     }
@@ -125,9 +128,18 @@ bool ReadSettings(const std::string& path, Settings& settings, std::string& erro
     return true;
 }
 
-bool WriteSettings(const std::string& path, const Settings& settings, std::string& error) {
+namespace {
+
+std::string DirectoryOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    if (slash != std::string::npos && slash > 0 && !platform::MakeDirectories(path.substr(0, slash), error)) {
+    return slash != std::string::npos && slash > 0 ? path.substr(0, slash) : std::string();
+}
+
+}  // namespace
+
+bool WriteSettings(const std::string& path, const Settings& settings, std::string& error) {
+    const std::string directory = DirectoryOf(path);
+    if (!directory.empty() && !platform::MakeDirectories(directory, error)) {
         return false;
     }
     const std::string text =
@@ -141,6 +153,41 @@ bool WriteSettings(const std::string& path, const Settings& settings, std::strin
         "pause_on_focus_loss = " +
         (settings.pauseOnFocusLoss ? "true" : "false") + "\n";
     return platform::WriteFileAtomically(path, std::vector<std::uint8_t>(text.begin(), text.end()), error);
+}
+
+Settings WithChanges(const Settings& onto, const Settings& mine, const Settings& since) {
+    Settings changed = onto;
+    if (mine.volume != since.volume) {
+        changed.volume = mine.volume;
+    }
+    if (mine.muted != since.muted) {
+        changed.muted = mine.muted;
+    }
+    if (mine.pauseOnFocusLoss != since.pauseOnFocusLoss) {
+        changed.pauseOnFocusLoss = mine.pauseOnFocusLoss;
+    }
+    return changed;
+}
+
+bool KeepSettingsChanges(const std::string& path, const Settings& mine, const Settings& since,
+                         const std::atomic<bool>& giveUp, std::string& error) {
+    const std::string directory = DirectoryOf(path);
+    if (directory.empty() || !platform::MakeDirectories(directory, error)) {
+        error = directory.empty() ? "no directory to keep " + path + " in" : error;
+        return false;
+    }
+    const platform::FileLock lock(directory + "/.lock", giveUp);
+    if (lock.GaveUp()) {
+        error = "another copy of the game holds " + directory + "/.lock and does not let go";
+        return false;
+    }
+    // What a copy killed while it wrote the file left behind.
+    platform::RemoveLeftovers(directory);
+    // A file that cannot be read gives the defaults, as it did at the start, and the changes go over them.
+    Settings onDisk;
+    std::string unread;
+    ReadSettings(path, onDisk, unread);
+    return WriteSettings(path, WithChanges(onDisk, mine, since), error);
 }
 
 }  // namespace Yorun

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <string>
 
 namespace Yorun {
@@ -35,5 +36,15 @@ bool ReadSettings(const std::string& path, Settings& settings, std::string& erro
 // Replaces the file whole (written beside it, synced and renamed over it), making its directory first;
 // false with the reason, and the old file untouched.
 bool WriteSettings(const std::string& path, const Settings& settings, std::string& error);
+
+// `onto` with every setting that `mine` holds differently from `since`: what one copy of the game changed
+// since it last read or kept the file, laid over what the file holds now.
+Settings WithChanges(const Settings& onto, const Settings& mine, const Settings& since);
+// Keeps what a copy of the game changed (the settings `mine`, read or last kept as `since`) without losing
+// what another copy kept meanwhile: under the lock of the file's directory it reads the file again, lays
+// the changes over it and replaces it whole. Waits for the lock until giveUp; false with the reason when
+// the file could not be replaced.
+bool KeepSettingsChanges(const std::string& path, const Settings& mine, const Settings& since,
+                         const std::atomic<bool>& giveUp, std::string& error);
 
 }  // namespace Yorun

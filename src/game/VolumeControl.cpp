@@ -52,6 +52,7 @@ void CVolumeControl::Initialize(bool keepSettings, bool classic) {
             platform::PrintError("%s; playing with the default settings", error.c_str());
         }
     }
+    kept = settings;
     platform::GetAudioSink().SetMasterVolume(MasterLevelOf(settings));
     indicatorUpdates = 0;
     unkept = false;
@@ -74,6 +75,7 @@ void CVolumeControl::Update() {
     if (inert) {
         return;
     }
+    CollectFailure();
     const bool down = KeyTriggered(DIK_MINUS) || KeyTriggered(DIK_SUBTRACT);
     const bool up = KeyTriggered(DIK_EQUALS) || KeyTriggered(DIK_ADD);
     const bool mute = KeyNewlyPressed(DIK_M);
@@ -111,8 +113,23 @@ void CVolumeControl::Keep() {
         return;
     }
     unkept = false;
+    worker.Post([this, file = path, mine = settings, since = kept](const std::atomic<bool>& giveUp) {
+        std::string error;
+        if (!KeepSettingsChanges(file, mine, since, giveUp, error)) {
+            const std::lock_guard<std::mutex> guard(failureMutex);
+            failure = error;
+        }
+    });
+    kept = settings;
+}
+
+void CVolumeControl::CollectFailure() {
     std::string error;
-    if (!WriteSettings(path, settings, error)) {
+    {
+        const std::lock_guard<std::mutex> guard(failureMutex);
+        error.swap(failure);
+    }
+    if (!error.empty() && !path.empty()) {
         platform::PrintError("the volume cannot be kept for the next run: %s", error.c_str());
         // Said once: the next change would only fail the same way.
         path.clear();
@@ -140,6 +157,12 @@ void CVolumeControl::Draw() {
 
 void CVolumeControl::Release() {
     Keep();
+    const bool done = worker.Finish();
+    CollectFailure();
+    if (!done && !path.empty()) {
+        platform::PrintError(
+            "the volume cannot be kept for the next run: the settings were not written in time");
+    }
     if (pictureLoaded) {
         picture.Release();
         pictureLoaded = false;

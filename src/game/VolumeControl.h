@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 #include "game/Settings.h"
+#include "platform/system/FileWorker.h"
 #include "sprite/Sprite.h"
 
 namespace Yorun {
@@ -11,8 +13,9 @@ namespace Yorun {
 // The master volume the player sets, in any scene: − and + (on the main keys or the keypad) step it, M
 // mutes and unmutes, and a pad's stick clicks step it too (the left one presses −, the right one +). Each
 // change shows a small indicator at the top right for a second and a half, and once it has settled it is
-// kept in the settings file. The level reaches the sound through the audio output's master stage, after
-// every cue's own volume.
+// kept in the settings file, off the frames (platform::FileWorker), without undoing what another copy of the
+// game kept meanwhile. The level reaches the sound through the audio output's master stage, after every
+// cue's own volume.
 class CVolumeControl {
 public:
     // Updates the indicator stays up after a change: a second and a half.
@@ -31,7 +34,7 @@ public:
     void Update();
     // The indicator, while it is up.
     void Draw();
-    // Keeps a change that has not been kept yet, and lets the picture go.
+    // Keeps a change that has not been kept yet and waits until it is, and lets the picture go.
     void Release();
 
     // The pause-on-focus-loss setting, changed on the help card: kept at once.
@@ -47,12 +50,20 @@ public:
 private:
     void Change(const Settings& changed);
     void Keep();
+    // Says once why the settings could not be kept, when a keeping job has failed, and keeps no more.
+    void CollectFailure();
 
     bool keep = false;
     bool inert = false;  // the classic game: no keys, no indicator, the normal level
     std::string path;
+    Settings kept;  // the settings as this copy last read or kept them: what it changed differs from these
     Corvane::CSprite picture;
     bool pictureLoaded = false;
+
+    std::mutex failureMutex;
+    std::string failure;  // from the worker: why the last keeping failed
+    // Last, so that it goes first: its jobs write to the failure above.
+    platform::FileWorker worker;
 };
 
 }  // namespace Yorun

@@ -1,10 +1,14 @@
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 #include "app/Application.h"
 #include "app/ExitCodes.h"
 #include "app/OptionWords.h"
 #include "game/GameCallbacks.h"
 #include "game/GameOptions.h"
+#include "game/replay/Records.h"
 #include "platform/system/Types.h"
 #include "platform/video/Video.h"
 #include "platform/video/Window.h"
@@ -15,6 +19,19 @@ constexpr int kClientWidth = 800;
 constexpr int kClientHeight = 600;
 // 61 frames a second, not 60: the game's per-frame steps were tuned at this rate.
 constexpr float kFrameInterval = 0.016393442f;
+
+// The replay the command line names, with a file's path made absolute against the directory the program
+// was started in: the application makes its base directory the current one before the game opens the
+// file. The records' own names stay as they are.
+std::string ReplayWordFrom(const char* word) {
+    if (word == nullptr) {
+        return "";
+    }
+    std::error_code unknown;
+    const std::filesystem::path whole = std::filesystem::absolute(word, unknown);
+    return Yorun::CRecords::NamesRecord(word) || unknown || whole.empty() ? std::string(word)
+                                                                          : whole.string();
+}
 
 }  // namespace
 
@@ -33,7 +50,7 @@ int main(int argumentCount, char** arguments) {
     }
     words.ReportUnknown();
     Yorun::GameOptions options;
-    options.replay = words.GetReplay() != nullptr ? words.GetReplay() : "";
+    options.replay = ReplayWordFrom(words.GetReplay());
     options.classic = words.WantsClassic();
     options.save = !words.WantsNoSave() && !options.classic;
     Yorun::SetGameOptions(options);

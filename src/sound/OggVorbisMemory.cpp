@@ -38,7 +38,8 @@ bool OggVorbisMemory::Open(const char* name) {
         std::fclose(stream);
         return false;
     }
-    data = MakeArray<char>(static_cast<std::size_t>(length));
+    // std::make_shared<char[]> would do, but the browser's C++ library predates it.
+    data = sp<char[]>(new char[static_cast<std::size_t>(length)]());
     size = static_cast<int>(length);
     const std::size_t got = std::fread(data.get(), 1, static_cast<std::size_t>(length), stream);
     std::fclose(stream);

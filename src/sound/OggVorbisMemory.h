@@ -21,7 +21,7 @@ public:
     sp<OggVorbisResource> Clone() override;
 
     const char* GetFileName() const { return fileName; }
-    const sp<char>& GetData() const { return data; }
+    const sp<char[]>& GetData() const { return data; }
     int GetSize() const { return size; }
     int GetPosition() const { return pos; }
 
@@ -38,7 +38,7 @@ private:
     bool OpenStream();
 
     char fileName[kFileNameSize] = {};
-    sp<char> data;
+    sp<char[]> data;
     int size = 0;
     int pos = 0;
 };

@@ -4,16 +4,20 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "game/replay/Records.h"
 #include "game/replay/Replay.h"
+#include "platform/system/FileLock.h"
 #include "support/KillWhileRepeating.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TemporaryDirectory.h"
@@ -85,6 +89,7 @@ TEST_F(Records, WithoutSavingNothingIsReadOrWritten) {
     CRecords records;
     records.Open(true);
     records.Offer(Game(1, 40));
+    records.Finish();
     CRecords unsaved;
     unsaved.Open(false);
     EXPECT_EQ(unsaved.Best(1), -1);
@@ -105,6 +110,7 @@ TEST_F(Records, ADamagedRecordCountsAsNoneAndTheNextGameReplacesIt) {
     EXPECT_NE(error.find("best-hard.yrp"), std::string::npos) << error;
 
     records.Offer(Game(2, 5));
+    records.Finish();
     EXPECT_EQ(BestIn(File("best-hard.yrp")), 5);
 }
 
@@ -115,6 +121,7 @@ TEST_F(Records, ADirectoryThatCannotBeWrittenIsReportedOnceAndPlayGoesOn) {
     records.Open(true);
     records.Offer(Game(0, 10));
     records.Offer(Game(0, 20));
+    records.Finish();
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_NE(boxes.boxes[0].text.find("Your records cannot be saved"), std::string::npos);
 }
@@ -130,12 +137,23 @@ TEST_F(Records, AGameKilledWhileSavingAlwaysLeavesAReadableRecord) {
         CRecords records;
         records.Open(true);
         // Games as long as real ones: a kill meets a file being written.
-        const auto save = [&](int run) { records.Offer(Game(0, best + 1 + run, Replay::kMaxFrames)); };
+        const auto save = [&](int run) {
+            records.Offer(Game(0, best + 1 + run, Replay::kMaxFrames));
+            records.Finish();
+        };
         ASSERT_TRUE(testing_support::KillWhileRepeating(save, pause(random)));
         const int now = BestIn(File("best-easy.yrp"));
         ASSERT_GE(now, 0) << "a damaged record after kill " << round;
         ASSERT_GE(now, best);
         best = now;
+    }
+    // The next save leaves nothing half written behind, whatever the kills left.
+    CRecords records;
+    records.Open(true);
+    records.Offer(Game(0, best + 1));
+    records.Finish();
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(data.File("yorun"))) {
+        EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
     }
 }
 
@@ -158,6 +176,7 @@ TEST_F(Records, TwoCopiesSavingAtOnceKeepTheBetterGame) {
                 // Both wait here until the test lets them go together.
                 static_cast<void>(read(start[0], &go, 1));
                 records.Offer(Game(1, 100 + round - copy, Replay::kMaxFrames));
+                records.Finish();
                 _exit(0);
             }
         }
@@ -222,4 +241,58 @@ TEST_F(Records, TheTenBestAreKeptWithAnOldBestFileAmongThem) {
     ASSERT_EQ(next.TopTen(1).size(), 1u);
     EXPECT_TRUE(next.TopTen(2).empty());
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// Another copy of the game stopped (Ctrl+Z) while it holds the records' lock: the game's frames never wait
+// for it, the save follows once the lock is free, and a game quitting meanwhile gives up in its own time.
+TEST_F(Records, ALockHeldByAStoppedCopyNeverHoldsUpTheFrames) {
+    std::filesystem::create_directories(data.File("yorun"));
+    const std::atomic<bool> wait{false};
+    auto stoppedCopy = std::make_unique<platform::FileLock>(File(".lock"), wait);
+    CRecords records;
+    records.Open(true);
+    auto offered = std::async(std::launch::async, [&] { records.Offer(Game(2, 70)); });
+    ASSERT_EQ(offered.wait_for(std::chrono::seconds(20)), std::future_status::ready)
+        << "the frame waited for the lock";
+    EXPECT_EQ(records.Best(2), 70);
+    stoppedCopy.reset();
+    records.Finish();
+    EXPECT_EQ(BestIn(File("best-hard.yrp")), 70);
+    ASSERT_EQ(records.TopTen(2).size(), 1u);
+
+    stoppedCopy = std::make_unique<platform::FileLock>(File(".lock"), wait);
+    records.Offer(Game(2, 90));
+    records.Finish(std::chrono::milliseconds(200));
+    EXPECT_EQ(BestIn(File("best-hard.yrp")), 70);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_NE(boxes.boxes[0].text.find("another copy of the game holds them"), std::string::npos)
+        << boxes.boxes[0].text;
+}
+
+// What a save killed half way leaves beside the records is cleaned up by the next save, in the games
+// folder too; the player's own files there stay, whatever their names.
+TEST_F(Records, TheNextSaveRemovesWhatAKilledSaveLeftAndNothingElse) {
+    std::filesystem::create_directories(data.File("yorun/games"));
+    const std::vector<std::string> leftovers = {"yorun/.last.yrp.tmp-a1B2c3",
+                                                "yorun/.best-easy.yrp.tmp-XyZ123",
+                                                "yorun/games/.easy-20261209-183012-50.yrp.tmp-000000"};
+    const std::vector<std::string> players = {"yorun/last.yrp.backup", "yorun/games/easy.notes",
+                                              "yorun/.last.yrp.tmp-kept-by-hand", "yorun/games/.hidden"};
+    for (const std::string& name : leftovers) {
+        std::ofstream(data.File(name)) << "half a replay";
+    }
+    for (const std::string& name : players) {
+        std::ofstream(data.File(name)) << "the player's";
+    }
+    CRecords records;
+    records.Open(true);
+    records.Offer(Game(0, 50));
+    records.Finish();
+    for (const std::string& name : leftovers) {
+        EXPECT_FALSE(std::filesystem::exists(data.File(name))) << name;
+    }
+    for (const std::string& name : players) {
+        EXPECT_TRUE(std::filesystem::exists(data.File(name))) << name;
+    }
+    EXPECT_EQ(BestIn(File("best-easy.yrp")), 50);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "game/GameOptions.h"
 #include "game/Settings.h"
@@ -58,6 +60,17 @@ protected:
         text << file.rdbuf();
         return text.str();
     }
+    // The settings are kept off the frames: the file says so a moment later.
+    bool SettingsSay(const std::string& line) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (SettingsText().find(line) == std::string::npos) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return true;
+    }
 
     TemporaryDirectory home;
     std::unique_ptr<GameDriver> driver;
@@ -77,7 +90,7 @@ TEST_F(Volume, StepsAreThreeDecibelsFromTheNormalLevelAndAreKeptOnceTheIndicator
     const std::uint32_t shown = driver->graphics.Pixel(700, 40);
     driver->Frames(CVolumeControl::kIndicatorUpdates);
     EXPECT_NE(driver->graphics.Pixel(700, 40), shown);
-    EXPECT_NE(SettingsText().find("volume = 6\n"), std::string::npos);
+    EXPECT_TRUE(SettingsSay("volume = 6\n")) << SettingsText();
 
     // The next run starts where this one left off.
     driver.reset();
@@ -103,17 +116,51 @@ TEST_F(Volume, MuteSilencesUntilPressedAgainAndTheLevelStaysBetweenItsEnds) {
     EXPECT_EQ(MasterGain(), 0.0f);
 }
 
-TEST_F(Volume, ADamagedSettingsFileIsReportedOnceAndTheDefaultsPlay) {
+TEST_F(Volume, ADamagedSettingsFileIsReportedOnceAndTheDefaultsPlayUntilAChangeReplacesIt) {
     std::filesystem::create_directories(home.File("yorun"));
     std::ofstream(home.File("yorun/settings.ini")) << "[sound]\nvolume = 8\nvolume = eleven\n";
     ::testing::internal::CaptureStderr();
     Start();
-    const std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(said.find("settings.ini, line 3: volume cannot be eleven; playing with the default settings"),
-              std::string::npos)
-        << said;
     EXPECT_EQ(Control().settings, Settings{});
     EXPECT_FLOAT_EQ(MasterGain(), GainOf(CVolumeControl::kNormalLevel));
+    driver->Tap(platform::DIK_MINUS);
+    driver->Frames(CVolumeControl::kIndicatorUpdates);
+    EXPECT_TRUE(SettingsSay("volume = 7\n")) << SettingsText();
+    driver.reset();
+    Start();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    const std::string report =
+        "settings.ini, line 3: volume cannot be eleven; playing with the default settings";
+    const std::size_t first = said.find(report);
+    EXPECT_NE(first, std::string::npos) << said;
+    EXPECT_EQ(said.find(report, first + 1), std::string::npos) << said;
+    EXPECT_EQ(Control().settings.volume, 7);
+}
+
+// Two copies of the game, each changing a setting of its own: neither undoes the other's.
+TEST(SettingsFile, EachCopyKeepsWhatItChangedOverWhatAnotherCopyKeptMeanwhile) {
+    TemporaryDirectory directory;
+    const std::string path = directory.File("yorun/settings.ini");
+    std::string error;
+    const std::atomic<bool> waitForTheLock{false};
+    const Settings bothRead{};
+    Settings first = bothRead;
+    first.volume = 5;
+    ASSERT_TRUE(KeepSettingsChanges(path, first, bothRead, waitForTheLock, error)) << error;
+    Settings second = bothRead;
+    second.pauseOnFocusLoss = true;
+    second.muted = true;
+    ASSERT_TRUE(KeepSettingsChanges(path, second, bothRead, waitForTheLock, error)) << error;
+    Settings read;
+    ASSERT_TRUE(ReadSettings(path, read, error)) << error;
+    EXPECT_EQ(read, (Settings{5, true, true}));
+    // The first copy turns its sound back on: the second's mute was never its change, its volume is.
+    first.muted = false;
+    Settings firstKept = first;
+    firstKept.muted = true;
+    ASSERT_TRUE(KeepSettingsChanges(path, first, firstKept, waitForTheLock, error)) << error;
+    ASSERT_TRUE(ReadSettings(path, read, error)) << error;
+    EXPECT_EQ(read, (Settings{5, false, true}));
 }
 
 TEST(SettingsFile, ReadsWhatItWritesPassesOverWhatItDoesNotKnowAndNamesTheLineItCannotRead) {
@@ -122,9 +169,9 @@ TEST(SettingsFile, ReadsWhatItWritesPassesOverWhatItDoesNotKnowAndNamesTheLineIt
     std::string error;
     Settings read;
     EXPECT_TRUE(ReadSettings(path, read, error)) << "a missing file is the defaults";
-    ASSERT_TRUE(WriteSettings(path, Settings{3, true}, error)) << error;
+    ASSERT_TRUE(WriteSettings(path, Settings{3, true, true}, error)) << error;
     ASSERT_TRUE(ReadSettings(path, read, error)) << error;
-    EXPECT_EQ(read, (Settings{3, true}));
+    EXPECT_EQ(read, (Settings{3, true, true}));
 
     std::ofstream(path)
         << "; kept by hand\n[window]\nsize = huge\n[sound]\n  volume=4 # quieter\nfuture = 1\n";

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -28,9 +30,11 @@ TEST(DataFiles, TheDataDirectoryFollowsXdgThenHomeAndIgnoresRelativePaths) {
 // A writer killed at random moments while it replaces a large file again and again: the file is always one
 // of the versions written, whole. Each writer is killed only after its first replacement, however slow the
 // machine, and then at a random moment of the ones that follow.
-TEST(DataFiles, AReplacementKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole) {
+TEST(DataFiles, AReplacementKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWholeAndItsLeftoversAreCleaned) {
     testing_support::TemporaryDirectory directory;
     const std::string path = directory.File("record");
+    // The player's own file beside it, with a name like the record's.
+    std::ofstream(directory.File("record.backup")) << "mine";
     constexpr std::size_t kSize = 4u << 20;
     std::mt19937 random(8);
     std::uniform_int_distribution<unsigned> pause(0, 30000);
@@ -46,5 +50,10 @@ TEST(DataFiles, AReplacementKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole) {
         ASSERT_TRUE(ReadWholeFile(path, kSize, bytes, error)) << error;
         ASSERT_EQ(bytes.size(), kSize) << "round " << round;
         ASSERT_EQ(std::vector<std::uint8_t>(kSize, bytes[0]), bytes) << "round " << round;
+        RemoveLeftovers(directory.Path());
+        std::vector<std::string> names;
+        ASSERT_TRUE(ListDirectory(directory.Path(), names, error)) << error;
+        std::sort(names.begin(), names.end());
+        ASSERT_EQ(names, (std::vector<std::string>{"record", "record.backup"})) << "round " << round;
     }
 }

@@ -2,9 +2,13 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <new>
+#include <string>
 #include <thread>
 
 #include "platform/video/Device.h"
@@ -14,6 +18,33 @@
 #include "support/TemporaryDirectory.h"
 
 using namespace platform;
+
+namespace {
+// From the size set here on, allocations fail as they do in a process out of memory; 0 lets every one
+// through.
+std::atomic<std::size_t> failingFrom{0};
+}  // namespace
+
+// The program's allocations, through the C library's, failing on request: a test runs the code out of
+// memory where it allocates.
+void* operator new(std::size_t size) {
+    const std::size_t limit = failingFrom.load();
+    if (limit != 0 && size >= limit) {
+        throw std::bad_alloc();
+    }
+    if (void* memory = std::malloc(size > 0 ? size : 1)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t /*size*/) noexcept {
+    std::free(memory);
+}
 using testing_support::TemporaryDirectory;
 
 namespace {
@@ -78,7 +109,12 @@ void Open(Drawn& drawn, const std::string& path, int outputSide, int pictureSide
     ImageInfo info;
     ASSERT_EQ(CreateTextureFromFile(drawn.device.get(), path.c_str(), kMagentaKey, &info, &drawn.texture),
               S_OK);
-    EXPECT_EQ(info.width, 4u);
+}
+
+// The threads the process runs now.
+std::size_t ThreadCount() {
+    return static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator("/proc/self/task"), {}));
 }
 
 }  // namespace
@@ -106,16 +142,58 @@ TEST(SharpTextures, APictureShownLargerIsDrawnFromItsTwinsPixelsOnceTheyAreDecod
     EXPECT_EQ(drawn.texture->GetWidth(), 4);
 }
 
-TEST(SharpTextures, APictureShownAtItsOwnSizeNeverLoadsItsTwin) {
+// Shown at its own size, the picture never needs its twin: no decoder starts, and nothing is read.
+TEST(SharpTextures, APictureShownAtItsOwnSizeStartsNoDecoder) {
     TemporaryDirectory directory;
     const std::string path = WritePictureAndTwin(directory);
     Drawn drawn;
     Open(drawn, path, 4, 4);
-    // Long enough for a twin to be decoded and put in many times over, had it been asked for.
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
-    while (std::chrono::steady_clock::now() < until) {
+    const std::size_t threads = ThreadCount();
+    for (int frame = 0; frame < 30; ++frame) {
         const std::vector<std::uint32_t> pixels = DrawFrame(*drawn.device, *drawn.batcher, drawn.texture, 4);
         ASSERT_EQ(pixels[1], kRed);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    EXPECT_EQ(ThreadCount(), threads);
+}
+
+// A twin there is not memory enough for ends the twins with one message; the program goes on, its pictures
+// drawn from their own pixels.
+TEST(SharpTextures, RunningOutOfMemoryForATwinOnlyDropsTheTwins) {
+    TemporaryDirectory directory;
+    // 1025 x 513 pixels fill a 2048 x 1024 texture; the twin at twice the size, laid out at the texture's
+    // doubled size, takes 32 MiB: more than this process has, from here on.
+    const std::string path = directory.File("wide.bmp");
+    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormat(0, 1025, 513, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_FillRect(picture, nullptr, kRed);
+    ASSERT_EQ(SDL_SaveBMP(picture, path.c_str()), 0);
+    SDL_FreeSurface(picture);
+    SDL_Surface* twin = SDL_CreateRGBSurfaceWithFormat(0, 2050, 1026, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_FillRect(twin, nullptr, kBlue);
+    std::filesystem::create_directories(directory.File("sharp"));
+    ASSERT_EQ(IMG_SavePNG(twin, directory.File("sharp/wide.png").c_str()), 0);
+    SDL_FreeSurface(twin);
+
+    Drawn drawn;
+    Open(drawn, path, 8, 4);
+    ::testing::internal::CaptureStderr();
+    failingFrom = 16u << 20;
+    std::string said;
+    std::vector<std::uint32_t> pixels;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (said.find("left out") == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        pixels = DrawFrame(*drawn.device, *drawn.batcher, drawn.texture, 8);
+        // Captured text can only be read once: it is gathered again each round.
+        said += ::testing::internal::GetCapturedStderr();
+        ::testing::internal::CaptureStderr();
+    }
+    for (int frame = 0; frame < 10; ++frame) {
+        pixels = DrawFrame(*drawn.device, *drawn.batcher, drawn.texture, 8);
+    }
+    said += ::testing::internal::GetCapturedStderr();
+    failingFrom = 0;
+    EXPECT_NE(said.find("the sharper pictures for large screens are left out"), std::string::npos) << said;
+    EXPECT_EQ(said.find("left out"), said.rfind("left out")) << said;
+    EXPECT_EQ(pixels[0], kRed);
+    EXPECT_EQ(pixels[9], kRed);
 }

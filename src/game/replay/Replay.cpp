@@ -4,6 +4,8 @@
 #include <bitset>
 #include <cstring>
 
+#include "base/Fnv1a.h"
+
 namespace Yorun {
 
 namespace {
@@ -11,15 +13,6 @@ namespace {
 constexpr char kMagic[8] = {'Y', 'O', 'R', 'U', 'N', 'R', 'P', 'L'};
 constexpr std::size_t kMaxVersionBytes = 32;
 constexpr std::size_t kChecksumBytes = 8;
-
-std::uint64_t Fnv1a(const std::uint8_t* bytes, std::size_t size) {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (std::size_t index = 0; index < size; ++index) {
-        hash ^= bytes[index];
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
 
 class Writer {
 public:
@@ -198,7 +191,7 @@ std::vector<std::uint8_t> EncodeReplay(const Replay& replay) {
         WriteKeys(writer, frame.held);
         WriteKeys(writer, frame.triggered);
     }
-    const std::uint64_t checksum = Fnv1a(writer.out.data(), writer.out.size());
+    const std::uint64_t checksum = Corvane::Fnv1a::Of(writer.out.data(), writer.out.size());
     writer.I64(static_cast<std::int64_t>(checksum));
     return writer.out;
 }
@@ -231,7 +224,7 @@ bool DecodeReplay(const std::uint8_t* bytes, std::size_t size, Replay& replay, s
     for (std::size_t byte = 0; byte < kChecksumBytes; ++byte) {
         stored |= static_cast<std::uint64_t>(bytes[size - kChecksumBytes + byte]) << (8 * byte);
     }
-    if (Fnv1a(bytes, size - kChecksumBytes) != stored) {
+    if (Corvane::Fnv1a::Of(bytes, size - kChecksumBytes) != stored) {
         error = "damaged (cut short, or changed since it was written)";
         return false;
     }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "base/Fnv1a.h"
+
 namespace Yorun {
 
 class CGameState;
@@ -20,13 +22,13 @@ public:
     // The targets of one moment, as one number.
     static std::uint64_t TargetChecksum(const CTargetPool& targets);
 
-    std::uint64_t Digest() const { return digest; }
+    std::uint64_t Digest() const { return digest.Value(); }
     int Seconds() const { return seconds; }
 
 private:
     static constexpr int kUpdatesPerSecond = 61;
 
-    std::uint64_t digest = 0;
+    Corvane::Fnv1a digest;
     int playUpdates = 0;  // replayed updates that began in play
     int seconds = 0;      // checksums folded in
 };

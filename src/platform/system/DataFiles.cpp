@@ -1,24 +1,33 @@
 #include "platform/system/DataFiles.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace platform {
 
 namespace {
 
+// What mkostemp turns into its six characters, after the file's own name.
+constexpr const char* kTemporaryMark = ".tmp-";
+constexpr std::size_t kTemporaryTail = 6;
+
 std::string Reason(const char* what, const std::string& path) {
     return std::string(what) + " " + path + ": " + std::strerror(errno);
 }
 
-// Writes all of it, through short writes and interruptions.
+std::string Reason(const char* what, const std::string& path, const std::error_code& failure) {
+    return std::string(what) + " " + path + ": " + failure.message();
+}
+
+// Writes all of it, through short writes and interruptions. A write that takes nothing and reports no
+// error would otherwise be asked again for ever.
 bool WriteAll(int descriptor, const std::uint8_t* data, std::size_t size) {
     while (size > 0) {
         const ssize_t written = write(descriptor, data, size);
@@ -26,6 +35,10 @@ bool WriteAll(int descriptor, const std::uint8_t* data, std::size_t size) {
             if (errno == EINTR) {
                 continue;
             }
+            return false;
+        }
+        if (written == 0) {
+            errno = EIO;
             return false;
         }
         data += written;
@@ -42,9 +55,32 @@ std::string DirectoryOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-}  // namespace
+std::string NameOf(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
 
-namespace {
+// ".<name>.tmp-XXXXXX": hidden, and a name no player's file has.
+bool IsTemporaryName(const std::string& name) {
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    return name.size() > 1 && name[0] == '.' && mark != std::string::npos && mark > 1 &&
+           name.size() == mark + std::strlen(kTemporaryMark) + kTemporaryTail;
+}
+
+// Syncs the directory, so that a rename in it reaches the disk. A file system that cannot sync a
+// directory (it answers EINVAL) keeps its renames as well as it can: that is no failure.
+bool SyncDirectory(const std::string& directory, std::string& error) {
+    const int descriptor = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) {
+        error = Reason("cannot sync the directory", directory);
+        return false;
+    }
+    const bool synced = fsync(descriptor) == 0 || errno == EINVAL;
+    if (!synced) {
+        error = Reason("cannot sync the directory", directory);
+    }
+    close(descriptor);
+    return synced;
+}
 
 // $<variable>/<name>, or ~/<fallback>/<name>; empty when neither is known.
 std::string XdgDirectory(const char* variable, const char* fallback, const char* name) {
@@ -71,20 +107,30 @@ std::string UserConfigDirectory(const char* name) {
 }
 
 bool MakeDirectories(const std::string& path, std::string& error) {
-    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        const std::string part = slash == std::string::npos ? path : path.substr(0, slash);
-        if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) {
-            error = Reason("cannot make the directory", part);
-            return false;
-        }
-        if (slash == std::string::npos) {
-            break;
-        }
+    std::error_code failure;
+    std::filesystem::create_directories(path, failure);
+    if (failure) {
+        error = Reason("cannot make the directory", path, failure);
+        return false;
     }
-    struct stat status {};
-    if (stat(path.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
-        errno = ENOTDIR;
-        error = Reason("cannot use the directory", path);
+    if (!std::filesystem::is_directory(path, failure)) {
+        error = Reason("cannot use the directory", path,
+                       failure ? failure : std::make_error_code(std::errc::not_a_directory));
+        return false;
+    }
+    return true;
+}
+
+bool ListDirectory(const std::string& path, std::vector<std::string>& names, std::string& error) {
+    names.clear();
+    std::error_code failure;
+    // The increment that reports through an error code: the operator would throw.
+    for (std::filesystem::directory_iterator entry(path, failure), end; !failure && entry != end;
+         entry.increment(failure)) {
+        names.push_back(entry->path().filename().string());
+    }
+    if (failure) {
+        error = Reason("cannot list", path, failure);
         return false;
     }
     return true;
@@ -130,10 +176,11 @@ bool ReadWholeFile(const std::string& path, std::size_t limit, std::vector<std::
 
 bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
                          std::string& error) {
-    std::string temporary = path + ".XXXXXX";
+    const std::string directory = DirectoryOf(path);
+    std::string temporary = directory + "/." + NameOf(path) + kTemporaryMark + "XXXXXX";
     const int descriptor = mkostemp(temporary.data(), O_CLOEXEC);
     if (descriptor < 0) {
-        error = Reason("cannot write in", DirectoryOf(path));
+        error = Reason("cannot write in", directory);
         return false;
     }
     // The first failure names the reason: a close after a failed write would only add its own.
@@ -156,32 +203,22 @@ bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t
         return false;
     }
     // The rename itself reaches the disk with the directory.
-    const int directory = open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (directory >= 0) {
-        fsync(directory);
-        close(directory);
-    }
-    return true;
+    return SyncDirectory(directory, error);
 }
 
-void RemoveLeftovers(const std::string& path) {
-    const std::string directory = DirectoryOf(path);
-    const std::string prefix = path.substr(path.rfind('/') + 1) + ".";
-    DIR* entries = opendir(directory.c_str());
-    if (entries == nullptr) {
-        return;
-    }
-    while (const dirent* entry = readdir(entries)) {
-        const std::string name = entry->d_name;
-        // The temporary name is the file's name, a dot and six characters of mkostemp's.
-        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0) {
-            std::string leftover = directory;
-            leftover += '/';
-            leftover += name;
-            unlink(leftover.c_str());
+void RemoveLeftovers(const std::string& directory) {
+    std::vector<std::string> names;
+    std::string unlisted;
+    // What could be listed is cleaned; the rest waits for the next time.
+    ListDirectory(directory, names, unlisted);
+    for (const std::string& name : names) {
+        if (IsTemporaryName(name)) {
+            std::string path = directory;
+            path += '/';
+            path += name;
+            unlink(path.c_str());
         }
     }
-    closedir(entries);
 }
 
 }  // namespace platform

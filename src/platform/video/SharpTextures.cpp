@@ -2,9 +2,11 @@
 
 #include <SDL.h>
 
+#include <new>
 #include <system_error>
 #include <utility>
 
+#include "platform/system/ErrorOutput.h"
 #include "platform/video/ImageFile.h"
 #include "platform/video/Texture.h"
 
@@ -28,6 +30,9 @@ SharpTextures::~SharpTextures() {
 }
 
 void SharpTextures::Note(Texture* texture, std::string path, int imageWidth, int imageHeight) {
+    if (dropped) {
+        return;
+    }
     texture->AddRef();
     {
         const std::lock_guard<std::mutex> guard(mutex);
@@ -52,16 +57,44 @@ void SharpTextures::AfterFrame(bool shownLarger) {
         }
     }
     Decoded twin{};
+    bool drop = false;
     {
         const std::lock_guard<std::mutex> guard(mutex);
-        if (decoded.empty()) {
+        drop = outOfMemory && !dropped;
+        if (decoded.empty() && !drop) {
             return;
         }
-        twin = std::move(decoded.front());
-        decoded.pop_front();
+        if (!decoded.empty()) {
+            twin = std::move(decoded.front());
+            decoded.pop_front();
+        }
     }
     changed.notify_all();
-    PutIn(twin);
+    if (drop) {
+        DropTwins();
+    }
+    if (twin.texture != nullptr) {
+        PutIn(twin);
+    }
+}
+
+void SharpTextures::DropTwins() {
+    std::deque<Noted> waiting;
+    Texture* halfDone = nullptr;
+    {
+        const std::lock_guard<std::mutex> guard(mutex);
+        waiting.swap(noted);
+        halfDone = abandoned;
+        abandoned = nullptr;
+    }
+    dropped = true;
+    for (Noted& left : waiting) {
+        left.texture->Release();
+    }
+    if (halfDone != nullptr) {
+        halfDone->Release();
+    }
+    PrintError("the sharper pictures for large screens are left out: there is not memory enough for them");
 }
 
 void SharpTextures::Decode() {
@@ -77,31 +110,58 @@ void SharpTextures::Decode() {
             next = std::move(noted.front());
             noted.pop_front();
         }
-        Decoded twin{next.texture, {}, 0, 0};
-        if (SDL_Surface* argb = ReadImageFile(next.path.c_str())) {
-            // A twin is a whole multiple of the picture's size, or it is not the picture's twin.
-            const int scale = next.imageWidth > 0 ? argb->w / next.imageWidth : 0;
-            if (scale >= 2 && argb->w == next.imageWidth * scale && argb->h == next.imageHeight * scale) {
-                twin.width = next.textureWidth * scale;
-                twin.height = next.textureHeight * scale;
-                twin.pixels = PixelsInBuffer(argb, twin.width, twin.height, false, 0);
-            }
-            SDL_FreeSurface(argb);
-        }
-        {
+        try {
+            Decoded twin = DecodeTwin(next);
             const std::lock_guard<std::mutex> guard(mutex);
             decoded.push_back(std::move(twin));
+        } catch (const std::bad_alloc&) {
+            // Out of memory ends the twins, not the program: the drawing thread lets them go.
+            const std::lock_guard<std::mutex> guard(mutex);
+            outOfMemory = true;
+            abandoned = next.texture;
+            return;
         }
     }
+}
+
+SharpTextures::Decoded SharpTextures::DecodeTwin(const Noted& next) {
+    Decoded twin{next.texture, {}, 0, 0};
+    SDL_Surface* argb = ReadImageFile(next.path.c_str());
+    if (argb == nullptr) {
+        return twin;
+    }
+    // A twin is a whole multiple of the picture's size, or it is not the picture's twin.
+    const int scale = next.imageWidth > 0 ? argb->w / next.imageWidth : 0;
+    if (scale >= 2 && argb->w == next.imageWidth * scale && argb->h == next.imageHeight * scale) {
+        twin.width = next.textureWidth * scale;
+        twin.height = next.textureHeight * scale;
+        try {
+            twin.pixels = PixelsInBuffer(argb, twin.width, twin.height, false, 0);
+        } catch (const std::bad_alloc&) {
+            SDL_FreeSurface(argb);
+            throw;
+        }
+    }
+    SDL_FreeSurface(argb);
+    return twin;
 }
 
 void SharpTextures::PutIn(Decoded& twin) {
     if (!twin.pixels.empty()) {
         SDL_Texture* sharper = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
                                                  twin.width, twin.height);
-        if (sharper != nullptr) {
+        if (sharper != nullptr &&
             SDL_UpdateTexture(sharper, nullptr, twin.pixels.data(),
-                              twin.width * static_cast<int>(sizeof(std::uint32_t)));
+                              twin.width * static_cast<int>(sizeof(std::uint32_t))) != 0) {
+            // A twin that did not go in would draw whatever the texture held: the picture keeps its own.
+            if (!updateFailureSaid) {
+                PrintError("a sharper picture cannot be used: %s", SDL_GetError());
+                updateFailureSaid = true;
+            }
+            SDL_DestroyTexture(sharper);
+            sharper = nullptr;
+        }
+        if (sharper != nullptr) {
             SDL_SetTextureScaleMode(sharper, SDL_ScaleModeLinear);
             twin.texture->Sharpen(sharper);
         }

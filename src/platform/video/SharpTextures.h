@@ -20,7 +20,8 @@ class Texture;
 // stay as they were. The first frame shown larger starts a thread that decodes the twins one by one, off the
 // frames' path; after each frame at most one of them goes into its texture. The texture keeps its size, so
 // its cells and source rectangles, and everything above the device, stay as they are: only the pixels drawn
-// from it are finer.
+// from it are finer. A twin there is not memory enough for ends the decoding: the twins still waiting are
+// dropped with one message, and the pictures are drawn from their own pixels as before.
 class SharpTextures {
 public:
     explicit SharpTextures(SDL_Renderer* renderer) : renderer(renderer) {}
@@ -57,13 +58,22 @@ private:
     };
 
     void Decode();
+    // Reads the twin and lays its pixels out at the texture's size; throws std::bad_alloc when there is not
+    // memory enough for them (a padded texture's twin can be a gigabyte).
+    static Decoded DecodeTwin(const Noted& next);
     void PutIn(Decoded& twin);
+    // On the drawing thread, after the decoder ran out of memory: lets go of every twin still waiting.
+    void DropTwins();
 
     SDL_Renderer* renderer;
     // Guarded by the mutex once the thread runs.
     std::deque<Noted> noted;
     std::deque<Decoded> decoded;
     bool stopping = false;
+    bool outOfMemory = false;        // the decoder has stopped for want of memory
+    Texture* abandoned = nullptr;    // the texture whose twin it was decoding then
+    bool dropped = false;            // the drawing thread has let go of the twins since (its own)
+    bool updateFailureSaid = false;  // a twin that could not go into its texture has been reported (its own)
     std::mutex mutex;
     std::condition_variable changed;
     std::thread decoder;

@@ -1,30 +1,11 @@
 #include "platform/system/FileLock.h"
 
-#include <emscripten.h>
-
 namespace platform {
 
-namespace {
+// A page has one thread, and its file jobs run one at a time under a lock that every tab of the page
+// shares (web/FileWorker.cpp): there is nobody left to take turns with here.
+FileLock::FileLock(const std::string& /*path*/, const std::atomic<bool>& /*giveUp*/) : descriptor(0) {}
 
-// clang-format off
-EM_JS(void, KeepUserFiles, (), {
-    if (typeof Module.keepUserFiles == "function") {
-        Module.keepUserFiles();
-    }
-});
-// clang-format on
-
-}  // namespace
-
-// A page has one thread and the program runs once in it: there is nobody to take turns with. What the lock
-// guards is written to the page's memory, though, and kept across visits only in the browser's IndexedDB:
-// letting go of the lock copies whatever changed there (the page mounts it and copies it in at start).
-FileLock::FileLock(const std::string& /*path*/) : descriptor(0) {}
-
-FileLock::~FileLock() {
-    if (descriptor >= 0) {
-        KeepUserFiles();
-    }
-}
+FileLock::~FileLock() = default;
 
 }  // namespace platform
