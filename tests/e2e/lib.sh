@@ -130,6 +130,15 @@ wait_for_pixel() {
     fail "pixel ($x, $y) is '$seen', not '$colour', after ${timeout}s"
 }
 
+# How many pixels two pictures of one size differ in; the test fails when they cannot be compared at all
+# (a missing file, other sizes), whatever compare says then.
+pixels_differing() {
+    local count
+    count=$(compare -metric AE "$1" "$2" null: 2>&1 || true)
+    [[ "$count" =~ ^[0-9]+$ ]] || fail "$1 and $2 cannot be compared: $count"
+    echo "$count"
+}
+
 # The pixel of a picture file as RRGGBB (for comparing the screen with the art it shows).
 file_pixel() {
     pixel_of "$@"

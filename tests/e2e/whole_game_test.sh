@@ -166,7 +166,7 @@ wait_for_art Yorun 400 320 "$art/易しい2.bmp" 75 20
 screenshot Yorun "$E2E_WORK/menu.png"
 convert "$E2E_WORK/menu.png" -crop 50x30+492+313 +repage "$E2E_WORK/best.png"
 convert "$art/mato_title.bmp" -crop 50x30+492+313 +repage "$E2E_WORK/under.png"
-differing=$(compare -metric AE "$E2E_WORK/best.png" "$E2E_WORK/under.png" null: 2>&1 || true)
+differing=$(pixels_differing "$E2E_WORK/best.png" "$E2E_WORK/under.png")
 ((differing > 50)) || fail "no best score beside easy ($differing pixels differ from the picture)"
 [[ -n "$shots" ]] && cp "$E2E_WORK/menu.png" "$shots/records-menu.png"
 press Escape
@@ -180,12 +180,12 @@ wait_for_band false 150
 wait_for_score_screen
 wait_for_landed_number "$E2E_WORK/replayed.png" "$E2E_WORK/replayed-number.png"
 [[ -n "$shots" ]] && cp "$E2E_WORK/replayed.png" "$shots/replayed-score.png"
-differing=$(compare -metric AE "$E2E_WORK/number.png" "$E2E_WORK/replayed-number.png" null: 2>&1 || true)
+differing=$(pixels_differing "$E2E_WORK/number.png" "$E2E_WORK/replayed-number.png")
 [[ "$differing" == 0 ]] || fail "the replay's score screen differs from the game's ($differing pixels)"
 # The round's statistics under the number, too.
 convert "$E2E_WORK/score.png" -crop 600x40+100+425 +repage "$E2E_WORK/stats.png"
 convert "$E2E_WORK/replayed.png" -crop 600x40+100+425 +repage "$E2E_WORK/replayed-stats.png"
-differing=$(compare -metric AE "$E2E_WORK/stats.png" "$E2E_WORK/replayed-stats.png" null: 2>&1 || true)
+differing=$(pixels_differing "$E2E_WORK/stats.png" "$E2E_WORK/replayed-stats.png")
 [[ "$differing" == 0 ]] || fail "the replay's statistics differ from the game's ($differing pixels)"
 grep -q "not .* as recorded" "$E2E_WORK/game.log" && fail "the replay did not play as recorded: $(cat "$E2E_WORK/game.log")"
 wait_for_art Yorun 400 320 "$art/始める2.bmp" 75 20

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Fnv1a.h"
 #include "game/replay/Replay.h"
 
 using Yorun::DecodeReplay;
@@ -39,16 +40,13 @@ std::vector<std::uint8_t> Written(Change change) {
     return EncodeReplay(replay);
 }
 
-// The file with the four bytes at `offset` set to `value`, and its checksum made right again.
+// The file with the four bytes at `offset` set to `value`, and its checksum made right again by the
+// program's own hash (the golden file's bytes pin what that hash is).
 std::vector<std::uint8_t> Patched(std::vector<std::uint8_t> bytes, std::size_t offset, std::uint32_t value) {
     for (int byte = 0; byte < 4; ++byte) {
         bytes[offset + static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(value >> (8 * byte));
     }
-    std::uint64_t hash = 14695981039346656037ull;
-    for (std::size_t index = 0; index + 8 < bytes.size(); ++index) {
-        hash ^= bytes[index];
-        hash *= 1099511628211ull;
-    }
+    const std::uint64_t hash = Corvane::Fnv1a::Of(bytes.data(), bytes.size() - 8);
     for (int byte = 0; byte < 8; ++byte) {
         bytes[bytes.size() - 8 + static_cast<std::size_t>(byte)] =
             static_cast<std::uint8_t>(hash >> (8 * byte));

@@ -96,6 +96,7 @@ void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
                 Message character;
                 character.id = WM_CHAR;
                 character.wParam = 27;
+                character.lParam = message.lParam;
                 pending.Put(character);
             }
             break;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
 #include "support/PlayField.h"
 
 using namespace Yorun;
@@ -9,7 +13,10 @@ using play_testing::PlayField;
 
 namespace {
 
-class PlayScene : public PlayField {};
+class PlayScene : public PlayField {
+protected:
+    std::vector<std::uint32_t> AroundAnArrow(float scale, float alpha, bool loosed);
+};
 
 }  // namespace
 
@@ -70,16 +77,54 @@ TEST_F(PlayScene, AFireKeyLabelIsBrightOnlyWhileATargetOfItsColourIsOnTheFieldFa
     EXPECT_FLOAT_EQ(Scene().keyLabels[COLOUR_BLUE].alpha, 0.1f);
 }
 
+// An arrow of the given scale and opacity loosed again (or none at all), one frame later: the screen
+// around where it flies.
+std::vector<std::uint32_t> PlayScene::AroundAnArrow(float scale, float alpha, bool loosed) {
+    Arrows().ResetSlots();
+    EXPECT_TRUE(Arrows().Fire(300.0f, 300.0f, 50.0f, 50.0f, 0, COLOUR_RED));
+    CArrow& arrow = Arrows().slots[0];
+    arrow.shrinkFactor = 1.0f;
+    arrow.picture.scaleX = scale;
+    arrow.picture.scaleY = scale;
+    arrow.picture.alpha = alpha;
+    arrow.picture.visible = loosed;
+    Arrows().shotTimer = 1.0f;
+    driver.Frame();
+    std::vector<std::uint32_t> pixels;
+    // Where a 256-pixel arrow loosed there flies in its first frame, at any scale.
+    for (int y = 330; y < 600; ++y) {
+        for (int x = 340; x < 620; ++x) {
+            pixels.push_back(driver.graphics.Pixel(x, y));
+        }
+    }
+    return pixels;
+}
+
+// Drawn at all, the arrow changes the screen where it flies; drawn once at half its opacity, it lies half
+// way between the field and itself, where twice would lie three quarters of the way.
 TEST_F(PlayScene, EveryArrowInFlightIsDrawnOnceAFrameWhateverItsScale) {
+    const auto channel = [](std::uint32_t pixel, int shift) {
+        return static_cast<int>((pixel >> shift) & 0xFF);
+    };
     for (float scale : {1.0f, 0.28f, 0.18f, 0.08f, 0.05f}) {
-        Arrows().ResetSlots();
-        ASSERT_TRUE(Arrows().Fire(300.0f, 300.0f, 50.0f, 50.0f, 0, COLOUR_RED));
-        CArrow& arrow = Arrows().slots[0];
-        arrow.shrinkFactor = 1.0f;
-        arrow.picture.scaleX = scale;
-        arrow.picture.scaleY = scale;
-        Arrows().shotTimer = 1.0f;
-        driver.Frame();
-        EXPECT_TRUE(arrow.drawn) << scale;
+        const std::vector<std::uint32_t> field = AroundAnArrow(scale, 1.0f, false);
+        const std::vector<std::uint32_t> whole = AroundAnArrow(scale, 1.0f, true);
+        const std::vector<std::uint32_t> half = AroundAnArrow(scale, 0.5f, true);
+        std::size_t clearest = 0;
+        int largest = 0;
+        for (std::size_t at = 0; at < field.size(); ++at) {
+            for (int shift : {0, 8, 16}) {
+                const int difference = std::abs(channel(whole[at], shift) - channel(field[at], shift));
+                if (difference > largest) {
+                    largest = difference;
+                    clearest = at;
+                }
+            }
+        }
+        ASSERT_GT(largest, 40) << "no arrow drawn at scale " << scale;
+        for (int shift : {0, 8, 16}) {
+            const int once = (channel(whole[clearest], shift) + channel(field[clearest], shift)) / 2;
+            EXPECT_NEAR(channel(half[clearest], shift), once, 3) << "scale " << scale;
+        }
     }
 }
