@@ -218,8 +218,8 @@ void CRecordFiles::KeepInTopTen(const Replay& replay, const std::vector<std::uin
     bool whole = false;
     std::vector<RecordEntry> list = ReadTopTen(difficulty, problem, &whole);
     // A best file from before the games folder existed is copied in, so that a better game replacing it
-    // does not take it out of the list.
-    for (const RecordEntry& entry : list) {
+    // does not take it out of the list. Only when the folder was listed whole: a copy may be there unseen.
+    for (const RecordEntry& entry : whole ? list : std::vector<RecordEntry>{}) {
         if (entry.path.rfind(folder + "/", 0) == 0) {
             continue;
         }
