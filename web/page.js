@@ -1,6 +1,6 @@
-// The page around the game: loading, messages, sound, full screen, and the user's files kept in the
-// browser's IndexedDB across visits. The game itself is yorun.js and yorun.wasm, with its pictures and
-// sounds in yorun.data.
+// The page around the game: loading, messages, sound, full screen, replays handed to the game, and the
+// user's files kept in the browser's IndexedDB across visits. The game itself is yorun.js and yorun.wasm,
+// with its pictures and sounds in yorun.data.
 'use strict';
 
 (function () {
@@ -10,14 +10,17 @@
     const loadingFill = document.getElementById('loading-fill');
     const messagePanel = document.getElementById('message');
     const soundHint = document.getElementById('sound-hint');
+    const storageNote = document.getElementById('storage-note');
 
     // Where the game keeps what the player keeps: the desktop's XDG folders, inside an IndexedDB mount.
     const PERSIST = '/persist';
     const DATA_HOME = PERSIST + '/data';
     const CONFIG_HOME = PERSIST + '/config';
-    const CHOSEN_REPLAY = '/tmp/chosen.yrp';
-    const CHOSEN_KEY = 'yorun-chosen-replay';
+    // Replays the player hands the game, outside what is kept, under their own names.
+    const CHOSEN = '/chosen';
     const MAX_REPLAY_BYTES = 4 * 1024 * 1024;
+    // Shared by every tab of the site: one at a time reads, changes and writes back the kept files.
+    const FILES_LOCK = 'yorun-kept-files';
 
     function showMessage(caption, text) {
         document.getElementById('message-caption').textContent = caption;
@@ -30,79 +33,175 @@
         canvas.focus();
     });
 
-    // A replay chosen or dropped travels over a reload: the game takes it on its command line.
-    const chosen = sessionStorage.getItem(CHOSEN_KEY);
-    sessionStorage.removeItem(CHOSEN_KEY);
+    // The classic game (?classic) is the game as it first was: it watches no replay handed to it.
     const params = new URLSearchParams(location.search);
+    const classic = params.has('classic');
     const args = [];
-    if (params.has('classic')) {
+    if (classic) {
         args.push('--classic');
-    }
-    if (chosen !== null) {
-        args.push('--replay', CHOSEN_REPLAY);
+        document.getElementById('choose').parentElement.hidden = true;
     }
 
-    let persistent = true;
-    let syncing = false;
-    let syncAgain = false;
-    // Copies the user's files to IndexedDB; the game calls it whenever it lets go of its records' lock.
-    function keepUserFiles() {
-        if (!persistent || typeof FS === 'undefined') {
-            return;
+    // The kept files. The game changes them only in file jobs, which it runs in turns the page gives it
+    // (Module.takeFileTurn): under a lock every tab of the site shares, the stored files are read again
+    // first, so that a job sees what other tabs kept, and whatever it changed is written back before the
+    // next tab's turn. No tab ever writes its older copy over another's.
+    let keeping = true;
+    let running = false;
+    let exited = false;
+    let turns = Promise.resolve();
+
+    // Why the browser would not keep the files, in the player's words.
+    function storageReason(error) {
+        const name = error && error.name;
+        if (name === 'QuotaExceededError') {
+            return 'the browser\'s storage for this site is full';
         }
-        if (syncing) {
-            syncAgain = true;
-            return;
+        if (name === 'TimeoutError') {
+            return 'the browser\'s storage did not answer';
         }
-        syncing = true;
-        FS.syncfs(false, (error) => {
-            syncing = false;
-            if (error) {
-                console.error('Yorun: the records could not be kept in this browser:', error);
-            }
-            if (syncAgain) {
-                syncAgain = false;
-                keepUserFiles();
-            }
-            window.dispatchEvent(new Event('yorun-files-kept'));
-        });
+        if (name === 'SecurityError' || name === 'InvalidStateError' || name === 'UnknownError') {
+            return 'this browser does not let the page keep files (a private window, or storage blocked for ' +
+                'this site)';
+        }
+        return 'the browser refused to keep them (' + (error && error.message ? error.message : String(error)) + ')';
     }
 
-    function readFileBytes(file) {
+    // From now on nothing is read from or written to the browser's storage, and the page says so: the
+    // games, records and settings of this visit stay in the page's memory only.
+    function stopKeeping(error) {
+        const reason = storageReason(error);
+        console.warn('Yorun: nothing is kept in this browser:', error);
+        if (keeping) {
+            keeping = false;
+            storageNote.textContent = 'Nothing is being kept in this browser: ' + reason + '. Your games, ' +
+                'records and settings last only until this page is closed.';
+            storageNote.hidden = false;
+        }
+        window.dispatchEvent(new CustomEvent('yorun-files-not-kept', {detail: reason}));
+    }
+
+    // IndexedDB ends a write it cannot keep (the site's quota is full) by aborting its transaction, which
+    // the file system's own code does not listen for: it would wait for ever. The page listens, and a
+    // write that was refused fails the copy under way. One that never answers at all fails it too, in time.
+    let failCopy = null;
+    const COPY_SECONDS = 60;
+    try {
+        const openTransaction = IDBDatabase.prototype.transaction;
+        IDBDatabase.prototype.transaction = function (...names) {
+            const transaction = openTransaction.apply(this, names);
+            transaction.addEventListener('abort', () => {
+                if (failCopy) {
+                    failCopy(transaction.error || new DOMException('the write was abandoned', 'AbortError'));
+                }
+            });
+            return transaction;
+        };
+    } catch (error) {
+        // No IndexedDB here: nothing is kept, as the start will find.
+    }
+
+    // Copies the kept files from the browser's storage into the page's memory (fromStorage) or back.
+    function sync(fromStorage) {
         return new Promise((resolve, reject) => {
-            const reader = new FileReader();
-            reader.onload = () => resolve(new Uint8Array(reader.result));
-            reader.onerror = () => reject(reader.error);
-            reader.readAsArrayBuffer(file);
+            const watchdog = setTimeout(() => reject(new DOMException('the browser did not answer', 'TimeoutError')),
+                COPY_SECONDS * 1000);
+            failCopy = (error) => {
+                clearTimeout(watchdog);
+                reject(error);
+            };
+            FS.syncfs(fromStorage, (error) => {
+                clearTimeout(watchdog);
+                failCopy = null;
+                if (error) {
+                    reject(error);
+                } else {
+                    resolve();
+                }
+            });
         });
     }
 
-    function toBase64(bytes) {
-        let text = '';
-        for (let i = 0; i < bytes.length; i += 0x8000) {
-            text += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
+    function withFilesLock(work) {
+        let locks = null;
+        try {
+            locks = navigator.locks;
+        } catch (error) {
+            locks = null;
         }
-        return btoa(text);
+        return locks && locks.request ? locks.request(FILES_LOCK, work) : work();
     }
 
-    function fromBase64(text) {
-        const binary = atob(text);
-        const bytes = new Uint8Array(binary.length);
-        for (let i = 0; i < binary.length; ++i) {
-            bytes[i] = binary.charCodeAt(i);
+    function storageAvailable() {
+        try {
+            return typeof indexedDB !== 'undefined' && indexedDB !== null;
+        } catch (error) {
+            return false;
         }
-        return bytes;
+    }
+
+    // A turn at the files: the game's jobs run in `run`.
+    function takeFileTurn(run) {
+        turns = turns.then(() => withFilesLock(async () => {
+            if (keeping) {
+                try {
+                    await sync(true);
+                } catch (error) {
+                    stopKeeping(error);
+                }
+            }
+            if (!exited) {
+                run();
+            }
+            if (keeping) {
+                try {
+                    await sync(false);
+                    window.dispatchEvent(new Event('yorun-files-kept'));
+                } catch (error) {
+                    stopKeeping(error);
+                }
+            }
+        })).catch((error) => console.error('Yorun: a turn at the kept files went wrong:', error));
+    }
+
+    // A replay the player chose or dropped goes to the game as it runs: the game takes it at its next
+    // frame. Only the newest one is kept in the page's memory.
+    let handedPath = null;
+    let waitingReplay = null;
+    function handToGame(name, bytes) {
+        if (exited) {
+            showMessage('Yorun', 'Yorun has closed. Reload the page to play again.');
+            return;
+        }
+        if (!running) {
+            waitingReplay = {name, bytes};
+            return;
+        }
+        try {
+            FS.mkdir(CHOSEN);
+        } catch (error) {
+            // There already.
+        }
+        const path = CHOSEN + '/' + (name.replace(/[/\\\0]/g, '_') || 'replay.yrp');
+        if (handedPath !== null && handedPath !== path) {
+            FS.unlink(handedPath);
+        }
+        FS.writeFile(path, bytes);
+        handedPath = path;
+        Module.ccall('yorun_hand_file', null, ['string'], [path]);
+        canvas.focus();
     }
 
     async function watchReplayFile(file) {
+        if (classic) {
+            return;
+        }
         if (file.size > MAX_REPLAY_BYTES) {
             showMessage('Yorun', file.name + ' is too large to be a replay.');
             return;
         }
         try {
-            const bytes = await readFileBytes(file);
-            sessionStorage.setItem(CHOSEN_KEY, toBase64(bytes));
-            location.reload();
+            handToGame(file.name, new Uint8Array(await file.arrayBuffer()));
         } catch (error) {
             showMessage('Yorun', file.name + ' could not be read: ' + error);
         }
@@ -112,35 +211,37 @@
         canvas: canvas,
         arguments: args,
         showMessage: showMessage,
-        keepUserFiles: keepUserFiles,
+        takeFileTurn: takeFileTurn,
         print: (text) => console.log(text),
         printErr: (text) => console.error(text),
         preRun: [function () {
             ENV.XDG_DATA_HOME = DATA_HOME;
             ENV.XDG_CONFIG_HOME = CONFIG_HOME;
             FS.mkdir(PERSIST);
-            if (chosen !== null) {
-                FS.writeFile(CHOSEN_REPLAY, fromBase64(chosen));
+            if (!storageAvailable()) {
+                stopKeeping(new DOMException('no IndexedDB', 'SecurityError'));
+                return;
             }
             try {
                 FS.mount(IDBFS, {}, PERSIST);
             } catch (error) {
-                persistent = false;
-            }
-            if (!persistent || typeof indexedDB === 'undefined') {
-                persistent = false;
-                console.warn('Yorun: this browser keeps no files; records last until the page is closed.');
+                stopKeeping(error);
                 return;
             }
+            // The files as another tab may be writing them: read under the same lock.
             addRunDependency('yorun-persist');
-            FS.syncfs(true, (error) => {
-                if (error) {
-                    persistent = false;
-                    console.warn('Yorun: the kept records could not be read:', error);
-                }
-                removeRunDependency('yorun-persist');
-            });
+            withFilesLock(() => sync(true))
+                .catch((error) => stopKeeping(error))
+                .finally(() => removeRunDependency('yorun-persist'));
         }],
+        onRuntimeInitialized: function () {
+            running = true;
+            if (waitingReplay !== null) {
+                const {name, bytes} = waitingReplay;
+                waitingReplay = null;
+                handToGame(name, bytes);
+            }
+        },
         setStatus: function (text) {
             const progress = /\((\d+(?:\.\d+)?)\/(\d+)\)/.exec(text);
             if (progress) {
@@ -153,7 +254,7 @@
             }
         },
         onExit: function (status) {
-            keepUserFiles();
+            exited = true;
             const reason = status === 0 ? 'Yorun has closed.'
                 : status === 2 ? 'Yorun could not load its pictures and sounds.'
                 : 'Yorun could not start.';
@@ -161,6 +262,7 @@
             showMessage('Yorun', before + reason + ' Reload the page to play again.');
         },
         onAbort: function (what) {
+            exited = true;
             showMessage('Yorun stopped', 'Something went wrong: ' + what + '\nReload the page to play again.');
         },
     };
@@ -231,16 +333,19 @@
         canvas.focus();
     });
 
-    document.getElementById('choose').addEventListener('change', (event) => {
-        if (event.target.files.length > 0) {
-            watchReplayFile(event.target.files[0]);
+    const chooser = document.getElementById('choose');
+    chooser.addEventListener('change', () => {
+        if (chooser.files.length > 0) {
+            watchReplayFile(chooser.files[0]);
         }
+        // The same file chosen again is a new choice.
+        chooser.value = '';
     });
 
     const dropHint = document.getElementById('drop-hint');
     window.addEventListener('dragover', (event) => {
         event.preventDefault();
-        dropHint.hidden = false;
+        dropHint.hidden = classic;
     });
     window.addEventListener('dragleave', () => {
         dropHint.hidden = true;
@@ -248,15 +353,8 @@
     window.addEventListener('drop', (event) => {
         event.preventDefault();
         dropHint.hidden = true;
-        if (event.dataTransfer.files.length > 0) {
+        if (event.dataTransfer && event.dataTransfer.files.length > 0) {
             watchReplayFile(event.dataTransfer.files[0]);
-        }
-    });
-
-    // Whatever changed is copied out before the page goes away.
-    document.addEventListener('visibilitychange', () => {
-        if (document.visibilityState === 'hidden') {
-            keepUserFiles();
         }
     });
 

@@ -15,6 +15,8 @@
 #include "input/Input.h"
 #include "platform/input/KeyCodes.h"
 #include "platform/system/ErrorOutput.h"
+#include "platform/system/HandedFiles.h"
+#include "platform/system/Suspension.h"
 
 namespace Yorun {
 
@@ -88,6 +90,11 @@ void CGame::Release() {
 
 void CGame::Update() {
     records.Collect();
+    // The classic game watches no replay handed to it.
+    std::string handed;
+    if (platform::TakeHandedFile(handed) && !classic) {
+        WatchHandedFile(handed);
+    }
     volume.Update();
     if (!classic && UpdateAdditions()) {
         return;
@@ -188,7 +195,9 @@ void CGame::AfterReplay() {
 
 bool CGame::UpdateAdditions() {
     const bool focused = Corvane::g_pApplication == nullptr || Corvane::g_pApplication->IsActive();
-    if (pause.Update(state->scene == SCENE_PLAY, focused, volume.settings.pauseOnFocusLoss)) {
+    // The system held the whole program meanwhile (a hidden page): a game in play waits for the player.
+    const bool held = platform::TakeSuspension();
+    if (pause.Update(state->scene == SCENE_PLAY, focused, volume.settings.pauseOnFocusLoss, held)) {
         return true;
     }
     if (state->scene != SCENE_TITLE || player.IsPlaying()) {
@@ -226,6 +235,23 @@ void CGame::WatchRecord(const CRecords::Entry& entry) {
     }
     recordsScreen.Close();
     replayFromRecords = true;
+    StartReplay(std::move(replay));
+}
+
+void CGame::WatchHandedFile(const std::string& path) {
+    Replay replay;
+    std::string error;
+    if (!records.Load(path, replay, error)) {
+        Corvane::ReportError("%s", error.c_str());
+        return;
+    }
+    help.Close();
+    recordsScreen.Close();
+    replayFromRecords = false;
+    if (player.IsPlaying() || afterReplayUpdates >= 0) {
+        EndReplay();
+    }
+    pause.Release();
     StartReplay(std::move(replay));
 }
 

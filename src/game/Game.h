@@ -83,6 +83,9 @@ private:
     bool UpdateAdditions();
     void DrawAdditions();
     void WatchRecord(const CRecords::Entry& entry);
+    // A replay file handed over while the game runs (dropped on the window, chosen in the page) plays at
+    // once, whatever was showing; one that cannot be played is reported and the game goes on.
+    void WatchHandedFile(const std::string& path);
     // A replay is over, whichever way: the records screen comes back if it was chosen there.
     void AfterReplay();
 };

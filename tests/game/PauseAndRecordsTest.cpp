@@ -1,18 +1,22 @@
 // Pausing a game, and watching the records' games: a paused game stands still, resumes with one frame's
 // time and replays to the score it was recorded with; a game chosen on the records screen (here one an
-// earlier version kept) plays back to its score and returns to that screen.
+// earlier version kept) plays back to its score and returns to that screen; a replay handed to the running
+// game plays at once.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "game/GameOptions.h"
 #include "game/GameState.h"
 #include "game/replay/Replay.h"
 #include "platform/input/KeyCodes.h"
+#include "platform/system/HandedFiles.h"
 #include "support/GameDriver.h"
 #include "support/PlayKeys.h"
+#include "support/RecordingMessageBoxes.h"
 #include "support/ReplayScript.h"
 #include "support/TemporaryDirectory.h"
 
@@ -154,4 +158,35 @@ TEST(RecordsScreen, AnOldRecordIsListedAndWatchedToItsScoreAndTheScreenComesBack
     }
     SetGameOptions(GameOptions{});
     unsetenv("XDG_DATA_HOME");
+}
+
+// A replay handed over in the middle of a paused game (dropped on the window, chosen in the page) plays at
+// once and to its score; a damaged one is reported and the game goes on as it was.
+TEST(HandedReplay, PlaysAtOnceFromAPausedGameAndADamagedOneIsReported) {
+    testing_support::TemporaryDirectory folder;
+    GameDriver driver;
+    ASSERT_TRUE(driver.Initialize());
+    testing_support::RecordingMessageBoxes boxes;
+    StartEasyGame(driver);
+    driver.Tap(platform::DIK_P);
+    ASSERT_TRUE(driver.Game().pause.IsPaused());
+
+    std::ofstream(folder.File("damaged.yrp")) << "YORUNRPL and nothing a game could be";
+    platform::HandFile(folder.File("damaged.yrp"));
+    driver.Frame();
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_NE(boxes.boxes[0].text.find("The replay cannot be played: " + folder.File("damaged.yrp")),
+              std::string::npos)
+        << boxes.boxes[0].text;
+    EXPECT_TRUE(driver.Game().pause.IsPaused());
+    EXPECT_FALSE(driver.Game().player.IsPlaying());
+
+    platform::HandFile(std::string(YORUN_GOLDEN_DIR) + "/replay_easy.yrp");
+    driver.Frame();
+    ASSERT_TRUE(driver.Game().player.IsPlaying());
+    EXPECT_FALSE(driver.Game().pause.IsPaused());
+    while (driver.Game().player.IsPlaying()) {
+        driver.Frame(GameDriver::kFrameSeconds, false);
+    }
+    EXPECT_EQ(driver.State().maxScore, 10);
 }

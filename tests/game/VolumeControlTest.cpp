@@ -137,10 +137,14 @@ TEST_F(Volume, ADamagedSettingsFileIsReportedOnceAndTheDefaultsPlayUntilAChangeR
     EXPECT_EQ(Control().settings.volume, 7);
 }
 
-// Two copies of the game, each changing a setting of its own: neither undoes the other's.
+// Two copies of the game, each changing a setting of its own: neither undoes the other's. What a copy
+// killed while it wrote the file left beside it goes; the player's own files there stay.
 TEST(SettingsFile, EachCopyKeepsWhatItChangedOverWhatAnotherCopyKeptMeanwhile) {
     TemporaryDirectory directory;
     const std::string path = directory.File("yorun/settings.ini");
+    std::filesystem::create_directories(directory.File("yorun"));
+    std::ofstream(directory.File("yorun/.settings.ini.tmp-Ab12Cd")) << "[sound]\nvol";
+    std::ofstream(directory.File("yorun/settings.ini.before")) << "the player's";
     std::string error;
     const std::atomic<bool> waitForTheLock{false};
     const Settings bothRead{};
@@ -154,6 +158,8 @@ TEST(SettingsFile, EachCopyKeepsWhatItChangedOverWhatAnotherCopyKeptMeanwhile) {
     Settings read;
     ASSERT_TRUE(ReadSettings(path, read, error)) << error;
     EXPECT_EQ(read, (Settings{5, true, true}));
+    EXPECT_FALSE(std::filesystem::exists(directory.File("yorun/.settings.ini.tmp-Ab12Cd")));
+    EXPECT_TRUE(std::filesystem::exists(directory.File("yorun/settings.ini.before")));
     // The first copy turns its sound back on: the second's mute was never its change, its volume is.
     first.muted = false;
     Settings firstKept = first;

@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "app/Application.h"
 #include "input/Input.h"
 #include "platform/events/MessageQueue.h"
 #include "platform/input/KeyCodes.h"
+#include "platform/system/HandedFiles.h"
 #include "platform/video/Video.h"
 #include "support/ScriptedMessageQueue.h"
 
@@ -149,4 +151,23 @@ TEST(Pointer, HidesWhileKeysArePressedAndComesBackWhenTheMouseMoves) {
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
     deliver(SDL_MOUSEMOTION);
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
+}
+
+TEST(DroppedFile, AFileDroppedOnTheWindowWaitsForTheGameToTakeIt) {
+    ASSERT_TRUE(InitVideo("Yorun"));
+    for (const char* path : {"/home/player/first.yrp", "/home/player/ゲーム.yrp"}) {
+        SDL_Event event{};
+        event.type = SDL_DROPFILE;
+        event.drop.file = SDL_strdup(path);
+        ASSERT_EQ(SDL_PushEvent(&event), 1);
+    }
+    Message message;
+    while (GetMessageQueue().Peek(message)) {
+    }
+    std::string taken;
+    ASSERT_TRUE(TakeHandedFile(taken));
+    EXPECT_EQ(taken, "/home/player/first.yrp");
+    ASSERT_TRUE(TakeHandedFile(taken));
+    EXPECT_EQ(taken, "/home/player/ゲーム.yrp");
+    EXPECT_FALSE(TakeHandedFile(taken));
 }

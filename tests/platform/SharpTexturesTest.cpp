@@ -38,11 +38,44 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
+// Every other form allocates and frees the same way, so that the sanitizers see one kind of memory.
+void* operator new[](std::size_t size) {
+    return operator new(size);
+}
+
+void* operator new(std::size_t size, const std::nothrow_t& /*nothrow*/) noexcept {
+    try {
+        return operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t& nothrow) noexcept {
+    return operator new(size, nothrow);
+}
+
 void operator delete(void* memory) noexcept {
     std::free(memory);
 }
 
+void operator delete[](void* memory) noexcept {
+    std::free(memory);
+}
+
 void operator delete(void* memory, std::size_t /*size*/) noexcept {
+    std::free(memory);
+}
+
+void operator delete[](void* memory, std::size_t /*size*/) noexcept {
+    std::free(memory);
+}
+
+void operator delete(void* memory, const std::nothrow_t& /*nothrow*/) noexcept {
+    std::free(memory);
+}
+
+void operator delete[](void* memory, const std::nothrow_t& /*nothrow*/) noexcept {
     std::free(memory);
 }
 using testing_support::TemporaryDirectory;

@@ -18,6 +18,7 @@ public:
 
     bool IsOpen() const { return open; }
     void Open() { open = true; }
+    void Close() { open = false; }
     // The card's keys, while it is open: closing, and the setting.
     void Update(CVolumeControl& settings);
     void Draw(CNoticeArt& art, bool pauseOnFocusLoss);

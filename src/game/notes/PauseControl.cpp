@@ -7,7 +7,7 @@
 
 namespace Yorun {
 
-bool CPauseControl::Update(bool playing, bool focused, bool pauseOnFocusLoss) {
+bool CPauseControl::Update(bool playing, bool focused, bool pauseOnFocusLoss, bool held) {
     if (!playing) {
         Release();
         return false;
@@ -17,7 +17,7 @@ bool CPauseControl::Update(bool playing, bool focused, bool pauseOnFocusLoss) {
         // The update that pauses is not played; the one that resumes is, with one frame's time.
         return paused;
     }
-    if (!paused && pauseOnFocusLoss && !focused) {
+    if (!paused && ((pauseOnFocusLoss && !focused) || held)) {
         Set(true);
     }
     return paused;

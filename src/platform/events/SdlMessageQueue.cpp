@@ -7,6 +7,7 @@
 #include "platform/input/PadState.h"
 #include "platform/input/SdlKeyCodes.h"
 #include "platform/input/SdlPads.h"
+#include "platform/system/HandedFiles.h"
 
 namespace platform {
 
@@ -146,6 +147,13 @@ void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
         case SDL_MOUSEWHEEL:
             message.id = WM_MOUSEWHEEL;
             message.lParam = event.wheel.y * 120;
+            break;
+        case SDL_DROPFILE:
+            // A file dropped on the window waits for the game to take it; the message itself is none.
+            if (event.drop.file != nullptr) {
+                HandFile(event.drop.file);
+                SDL_free(event.drop.file);
+            }
             break;
         default:
             break;

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/system/FileSync.h"
+
 namespace platform {
 
 namespace {
@@ -74,7 +76,7 @@ bool SyncDirectory(const std::string& directory, std::string& error) {
         error = Reason("cannot sync the directory", directory);
         return false;
     }
-    const bool synced = fsync(descriptor) == 0 || errno == EINVAL;
+    const bool synced = SyncToStorage(descriptor) || errno == EINVAL;
     if (!synced) {
         error = Reason("cannot sync the directory", directory);
     }
@@ -185,7 +187,7 @@ bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t
     }
     // The first failure names the reason: a close after a failed write would only add its own.
     const bool written = WriteAll(descriptor, bytes.data(), bytes.size()) && fchmod(descriptor, 0644) == 0 &&
-                         fsync(descriptor) == 0;
+                         SyncToStorage(descriptor);
     if (!written) {
         error = Reason("cannot write", temporary);
     }

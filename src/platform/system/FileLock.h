@@ -22,7 +22,8 @@ public:
     bool GaveUp() const { return gaveUp; }
 
 private:
-    int descriptor = -1;
+    // The lock file's, where the system locks files (a browser's page locks none).
+    [[maybe_unused]] int descriptor = -1;
     bool gaveUp = false;
 };
 

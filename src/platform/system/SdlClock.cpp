@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "platform/system/PreciseSleep.h"
+#include "platform/system/Suspension.h"
 
 namespace platform {
 
@@ -15,12 +16,16 @@ bool SdlClock::QueryPerformanceFrequency(std::int64_t& frequency) {
     return true;
 }
 
+// Both clocks leave out the time the system held the program (a hidden browser page): the game goes on
+// from where it stood.
 std::int64_t SdlClock::QueryPerformanceCounter() {
-    return static_cast<std::int64_t>(SDL_GetPerformanceCounter());
+    const double held = SecondsSuspended() * static_cast<double>(SDL_GetPerformanceFrequency());
+    return static_cast<std::int64_t>(SDL_GetPerformanceCounter()) - static_cast<std::int64_t>(held);
 }
 
 std::uint32_t SdlClock::Milliseconds() {
-    return SDL_GetTicks();
+    return SDL_GetTicks() -
+           static_cast<std::uint32_t>(static_cast<std::uint64_t>(SecondsSuspended() * 1000.0));
 }
 
 void SdlClock::Sleep(double seconds) {

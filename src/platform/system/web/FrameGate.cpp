@@ -17,6 +17,21 @@ namespace {
 EM_ASYNC_JS(double, WaitForAnimationFrame, (), {
     return await new Promise(function(resolve) { requestAnimationFrame(resolve); });
 });
+
+// The page's sound, suspended while the page was hidden (Suspension.cpp), goes on once the page has shown
+// a frame again: that frame has held whatever the game holds when it comes back (a paused game's cues).
+EM_JS(void, ResumeSoundIfWaiting, (), {
+    var watch = Module.yorunVisibility;
+    if (!watch || !watch.soundWaits) {
+        return;
+    }
+    watch.soundWaits = false;
+    watch.soundWasRunning = false;
+    var context = Module.SDL2 && Module.SDL2.audioContext;
+    if (context && context.state == "suspended") {
+        context.resume();
+    }
+});
 // clang-format on
 
 }  // namespace
@@ -30,9 +45,15 @@ bool AwaitFrame(double intervalSeconds) {
     if (pacer == nullptr) {
         pacer = std::make_unique<FramePacer>(intervalSeconds);
     }
+    // Whether a frame of the game ran since the last wait.
+    static bool frameRan = false;
+    if (frameRan) {
+        ResumeSoundIfWaiting();
+    }
     const double now = WaitForAnimationFrame() / 1000.0;
     RunRepeatingTasks();
-    return pacer->Due(now);
+    frameRan = pacer->Due(now);
+    return frameRan;
 }
 
 }  // namespace platform
