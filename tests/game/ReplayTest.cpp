@@ -42,6 +42,15 @@ std::vector<std::uint8_t> ReadBytes(const std::string& path) {
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), {});
 }
 
+// One of the golden replays, read as the game reads a file.
+bool ReadGolden(const char* name, Replay& replay) {
+    const std::vector<std::uint8_t> bytes = ReadBytes(GoldenPath(name, ".yrp"));
+    std::string error;
+    const bool read = Yorun::DecodeReplay(bytes.data(), bytes.size(), replay, error);
+    EXPECT_TRUE(read) << name << ": " << error;
+    return read;
+}
+
 void CheckAgainstGolden(int difficulty, const char* name) {
     GameDriver driver;
     ASSERT_TRUE(driver.Initialize());
@@ -123,10 +132,8 @@ TEST(Replay, AGameRecordedAfterOthersPlaysTheSameAfterDifferentOnes) {
 TEST(Replay, AReplayLeavesForTheTitleByItselfOrAtEscapeAndLeavesTheLiveGameAsItWas) {
     GameDriver driver;
     ASSERT_TRUE(driver.Initialize());
-    const std::vector<std::uint8_t> bytes = ReadBytes(GoldenPath("replay_easy", ".yrp"));
     Replay replay;
-    std::string error;
-    ASSERT_TRUE(Yorun::DecodeReplay(bytes.data(), bytes.size(), replay, error)) << error;
+    ASSERT_TRUE(ReadGolden("replay_easy", replay));
     const Yorun::XorShift128 live = Yorun::GameRandom();
 
     // Escape in the middle of play: straight back to the title, the live generator as it was.
@@ -154,10 +161,8 @@ TEST(Replay, AReplayLeavesForTheTitleByItselfOrAtEscapeAndLeavesTheLiveGameAsItW
 TEST(Replay, AReplayEndingOtherwiseThanRecordedSaysSoInPrintableText) {
     GameDriver driver;
     ASSERT_TRUE(driver.Initialize());
-    const std::vector<std::uint8_t> bytes = ReadBytes(GoldenPath("replay_easy", ".yrp"));
     Replay replay;
-    std::string error;
-    ASSERT_TRUE(Yorun::DecodeReplay(bytes.data(), bytes.size(), replay, error)) << error;
+    ASSERT_TRUE(ReadGolden("replay_easy", replay));
     replay.maxScore += 1;
     replay.programVersion = "9.9\x1b]0;owned\x07\x1b[2J\xc2\x9b";
     ::testing::internal::CaptureStderr();
