@@ -65,15 +65,23 @@ bool CGame::Initialize() {
         return false;
     }
     volume.Initialize(GetGameOptions().save, classic);
+    if (!classic && Corvane::g_pInput != nullptr) {
+        boundKeys.Use(volume.settings.bindings);
+        Corvane::g_pInput->SetKeyMap(&boundKeys);
+    }
     if (!classic) {
         // A picture of these missing has been reported by its loader; the game plays on without it.
         art.Load();
         help.Initialize();
+        legendCaps.Load();
     }
     return true;
 }
 
 void CGame::Release() {
+    if (Corvane::g_pInput != nullptr) {
+        Corvane::g_pInput->SetKeyMap(nullptr);
+    }
     // The last game's save finishes before the program ends.
     records.Finish();
     if (state != nullptr) {
@@ -86,6 +94,7 @@ void CGame::Release() {
     pause.Release();
     art.Release();
     help.Release();
+    legendCaps.Release();
 }
 
 void CGame::Update() {
@@ -256,21 +265,23 @@ void CGame::WatchHandedFile(const std::string& path) {
 }
 
 void CGame::DrawAdditions() {
+    CKeyLabels labels(boundKeys);
     switch (state->scene) {
         case SCENE_TITLE:
             if (help.IsOpen()) {
-                help.Draw(art, volume.settings.pauseOnFocusLoss);
+                help.Draw(art, volume.settings.pauseOnFocusLoss, labels);
             } else if (recordsScreen.IsOpen()) {
-                recordsScreen.Draw(art, records);
+                recordsScreen.Draw(art, records, labels);
             } else {
                 const bool anyBest = records.Best(DIFFICULTY_EASY) >= 0 ||
                                      records.Best(DIFFICULTY_NORMAL) >= 0 ||
                                      records.Best(DIFFICULTY_HARD) >= 0;
-                notes.DrawTitle(art, titleScene.difficultyCursor >= 0, anyBest);
+                notes.DrawTitle(art, labels, titleScene.difficultyCursor >= 0, anyBest);
             }
             break;
         case SCENE_PLAY:
-            notes.DrawArrowSpeed(art, playScene.arrows.speed);
+            notes.DrawArrowSpeed(art, labels, playScene.arrows.speed);
+            DrawLegend(labels);
             break;
         case SCENE_RESULT:
             notes.DrawTimeUp(art);
@@ -285,7 +296,16 @@ void CGame::DrawAdditions() {
     if (player.IsPlaying() || afterReplayUpdates >= 0) {
         notes.DrawReplay(art);
     }
-    pause.Draw(art);
+    pause.Draw(art, labels);
+}
+
+void CGame::DrawLegend(CKeyLabels& labels) {
+    for (int colour = 0; colour < 4; ++colour) {
+        const Corvane::CSprite& cap = playScene.keyLabels[colour];
+        if (!cap.visible) {
+            legendCaps.Draw(art, labels, colour, cap.x, cap.y, cap.scaleX, cap.alpha);
+        }
+    }
 }
 
 bool CGame::TakeEscape() {
@@ -409,6 +429,14 @@ void CGame::Render() {
             DrawCountdown();
             break;
         case SCENE_PLAY:
+            if (!classic) {
+                // A cap whose painted letter is not what its key says is left out: the additions draw it
+                // with the key's label, where it stood and as bright.
+                CKeyLabels labels(boundKeys);
+                for (int colour = 0; colour < 4; ++colour) {
+                    playScene.keyLabels[colour].visible = !CKeyCaps::Relabelled(labels, colour);
+                }
+            }
             playScene.Draw();
             break;
         case SCENE_RESULT:

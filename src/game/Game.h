@@ -6,6 +6,7 @@
 #include "game/ScoreScreen.h"
 #include "game/TitleScene.h"
 #include "game/VolumeControl.h"
+#include "game/controls/BoundKeys.h"
 #include "game/notes/HelpCard.h"
 #include "game/notes/NoticeArt.h"
 #include "game/notes/PauseControl.h"
@@ -58,6 +59,7 @@ public:
     CReplayWitness witness;    // what the replay being played did on the field
     CRecords records;          // the best games and the last one, kept between runs
     CVolumeControl volume;     // the master volume the player sets, and its indicator
+    CBoundKeys boundKeys;      // which keys and pad controls press the game's keys, as the player set them
     // After a replay has played to the score screen, the updates that screen has shown.
     int afterReplayUpdates = -1;
 
@@ -66,6 +68,7 @@ public:
     CNoticeArt art;
     CPauseControl pause;
     CHelpCard help;
+    CKeyCaps legendCaps;  // the play field's key caps, where the player's keys are called otherwise
     CScreenNotes notes;
     CRecordsScreen recordsScreen;
     bool newBest = false;            // the round just played beat its difficulty's record
@@ -82,6 +85,8 @@ private:
     // update, and the game's own is passed over.
     bool UpdateAdditions();
     void DrawAdditions();
+    // The play field's key caps that the player's keys relabel.
+    void DrawLegend(CKeyLabels& labels);
     void WatchRecord(const CRecords::Entry& entry);
     // A replay file handed over while the game runs (dropped on the window, chosen in the page) plays at
     // once, whatever was showing; one that cannot be played is reported and the game goes on.

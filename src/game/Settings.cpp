@@ -1,5 +1,6 @@
 #include "game/Settings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "base/PrintableText.h"
+#include "game/controls/BindingsText.h"
 #include "platform/system/DataFiles.h"
 #include "platform/system/FileLock.h"
 
@@ -55,21 +57,36 @@ bool ReadSwitch(std::string_view text, bool& on) {
     return false;
 }
 
-// Applies one setting; false when a setting this version knows has a value it cannot take.
-bool Apply(std::string_view section, std::string_view key, std::string_view value, Settings& settings) {
+enum class Applied { Read, Damaged, Unknown };
+
+// Applies one setting.
+Applied Apply(std::string_view section, std::string_view key, std::string_view value, Settings& settings,
+              std::string& problem) {
+    if (section == "controls") {
+        switch (ReadBindingEntry(key, value, settings.bindings, problem)) {
+            case BindingEntry::Read:
+                return Applied::Read;
+            case BindingEntry::Damaged:
+                return Applied::Damaged;
+            default:
+                return Applied::Unknown;
+        }
+    }
+    bool read = false;
     if (section == "play" && key == "pause_on_focus_loss") {
-        return ReadSwitch(value, settings.pauseOnFocusLoss);
+        read = ReadSwitch(value, settings.pauseOnFocusLoss);
+    } else if (section == "sound" && key == "volume") {
+        read = ReadVolume(value, settings.volume);
+    } else if (section == "sound" && key == "muted") {
+        read = ReadSwitch(value, settings.muted);
+    } else {
+        return Applied::Unknown;
     }
-    if (section != "sound") {
-        return true;
+    if (!read) {
+        problem = Corvane::PrintableText(key) + " cannot be " + Corvane::PrintableText(value);
+        return Applied::Damaged;
     }
-    if (key == "volume") {
-        return ReadVolume(value, settings.volume);
-    }
-    if (key == "muted") {
-        return ReadSwitch(value, settings.muted);
-    }
-    return true;
+    return Applied::Read;
 }
 
 }  // namespace
@@ -93,6 +110,10 @@ bool ReadSettings(const std::string& path, Settings& settings, std::string& erro
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     Settings read;
     std::string_view section;
+    std::string problems;
+    const auto note = [&problems](const std::string& problem) {
+        problems += (problems.empty() ? "" : ", ") + problem;
+    };
     int number = 0;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
@@ -102,29 +123,48 @@ bool ReadSettings(const std::string& path, Settings& settings, std::string& erro
         if (line.empty() || line.front() == '#' || line.front() == ';') {
             continue;
         }
-        const std::string where = path + ", line " + std::to_string(number);
+        const std::string where = "line " + std::to_string(number) + ": ";
         if (line.front() == '[') {
             if (line.back() != ']') {
-                error = where + ": a section header without its closing bracket";
-                return false;
+                // What follows is read as in no section, so none of it counts for a section it is not in.
+                note(where + "a section header without its closing bracket");
+                section = "?";
+                continue;
             }
             section = Trimmed(line.substr(1, line.size() - 2));
             continue;
         }
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos) {
-            error = where + ": not a setting (key = value)";
-            return false;
+            note(where + "not a setting (key = value)");
+            continue;
         }
         const std::string_view key = Trimmed(line.substr(0, equals));
         const std::string_view value = WithoutComment(line.substr(equals + 1));
-        if (!Apply(section, key, value, read)) {
-            error =
-                where + ": " + Corvane::PrintableText(key) + " cannot be " + Corvane::PrintableText(value);
-            return false;
+        std::string problem;
+        switch (Apply(section, key, value, read, problem)) {
+            case Applied::Damaged:
+                note(where + problem);
+                break;
+            case Applied::Unknown:
+                if (section != "?") {
+                    read.others.push_back({std::string(section), std::string(line)});
+                }
+                break;
+            default:
+                break;
         }
     }
+    std::string shared;
+    DropSharedKeys(read.bindings, shared);
+    if (!shared.empty()) {
+        note(shared);
+    }
     settings = read;
+    if (!problems.empty()) {
+        error = path + ", " + problems;
+        return false;
+    }
     return true;
 }
 
@@ -142,16 +182,35 @@ bool WriteSettings(const std::string& path, const Settings& settings, std::strin
     if (!directory.empty() && !platform::MakeDirectories(directory, error)) {
         return false;
     }
-    const std::string text =
-        "# Yorun's settings, written by the game whenever they change.\n"
-        "[sound]\n"
-        "# 0 (silent) to 10; 8 is the game's normal loudness\n"
-        "volume = " +
-        std::to_string(settings.volume) + "\nmuted = " + (settings.muted ? "true" : "false") +
-        "\n[play]\n"
-        "# pause the game when its window loses the focus\n"
-        "pause_on_focus_loss = " +
-        (settings.pauseOnFocusLoss ? "true" : "false") + "\n";
+    // Lines another version wrote go back under their sections: after this version's own, or in sections of
+    // their own.
+    const auto othersOf = [&settings](std::string_view section) {
+        std::string lines;
+        for (const Settings::Other& other : settings.others) {
+            if (other.section == section) {
+                lines += other.line + "\n";
+            }
+        }
+        return lines;
+    };
+    std::string text = "# Yorun's settings, written by the game whenever they change.\n" + othersOf("") +
+                       "[sound]\n"
+                       "# 0 (silent) to 10; 8 is the game's normal loudness\n"
+                       "volume = " +
+                       std::to_string(settings.volume) + "\nmuted = " + (settings.muted ? "true" : "false") +
+                       "\n" + othersOf("sound") +
+                       "[play]\n"
+                       "# pause the game when its window loses the focus\n"
+                       "pause_on_focus_loss = " +
+                       (settings.pauseOnFocusLoss ? "true" : "false") + "\n" + othersOf("play") +
+                       BindingsText(settings.bindings) + othersOf("controls");
+    std::vector<std::string> written = {"", "sound", "play", "controls"};
+    for (const Settings::Other& other : settings.others) {
+        if (std::find(written.begin(), written.end(), other.section) == written.end()) {
+            written.push_back(other.section);
+            text += "[" + other.section + "]\n" + othersOf(other.section);
+        }
+    }
     return platform::WriteFileAtomically(path, std::vector<std::uint8_t>(text.begin(), text.end()), error);
 }
 
@@ -166,6 +225,15 @@ Settings WithChanges(const Settings& onto, const Settings& mine, const Settings&
     if (mine.pauseOnFocusLoss != since.pauseOnFocusLoss) {
         changed.pauseOnFocusLoss = mine.pauseOnFocusLoss;
     }
+    // Action by action: two copies that each moved a different key both keep theirs. A key the two gave
+    // to different actions stays with the first of them in the list.
+    for (int action = 0; action < kActionCount; ++action) {
+        if (!(mine.bindings.entries[action] == since.bindings.entries[action])) {
+            changed.bindings.entries[action] = mine.bindings.entries[action];
+        }
+    }
+    std::string shared;
+    DropSharedKeys(changed.bindings, shared);
     return changed;
 }
 

@@ -2,6 +2,9 @@
 
 #include <atomic>
 #include <string>
+#include <vector>
+
+#include "game/controls/Bindings.h"
 
 namespace Yorun {
 
@@ -14,7 +17,16 @@ namespace Yorun {
 //   muted = false
 //   [play]
 //   pause_on_focus_loss = false   # pause a game when the window loses the focus
+//   [controls]
+//   …                             # the keys and pad controls of every action (controls/BindingsText.h)
 struct Settings {
+    // A line this version does not know, kept as it was for the version that wrote it.
+    struct Other {
+        std::string section;
+        std::string line;
+        bool operator==(const Other& other) const = default;
+    };
+
     static constexpr int kLowestVolume = 0;
     static constexpr int kHighestVolume = 10;
     static constexpr int kNormalVolume = 8;
@@ -22,6 +34,8 @@ struct Settings {
     int volume = kNormalVolume;
     bool muted = false;
     bool pauseOnFocusLoss = false;
+    Bindings bindings;
+    std::vector<Other> others;
 
     bool operator==(const Settings& other) const = default;
 };
@@ -29,9 +43,11 @@ struct Settings {
 // The settings file's path; empty when the user has no configuration directory (no HOME).
 std::string SettingsPath();
 
-// Reads the settings. A missing file gives the defaults and true. A file that cannot be read or does not
-// make sense (a line that is not a setting, a value out of its range) gives the defaults, false and the
-// reason, naming the line; settings this version does not know are passed over.
+// Reads the settings. A missing file gives the defaults and true; a file that cannot be read gives the
+// defaults, false and the reason. A line that does not make sense (not a setting, a value out of its range,
+// a key that names no key) leaves its setting at its default and the rest of the file still counts: false,
+// with every such line named in the reason. Lines this version does not know are kept in `others`, and
+// written back with the rest.
 bool ReadSettings(const std::string& path, Settings& settings, std::string& error);
 // Replaces the file whole (written beside it, synced and renamed over it), making its directory first;
 // false with the reason, and the old file untouched.

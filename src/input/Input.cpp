@@ -86,7 +86,7 @@ void CInput::Refresh(bool active) {
 
     std::uint8_t keyState[256];
     if (keyboardSource->Read(keyState)) {
-        AddPadKeys(keyState);
+        MapKeys(keyState);
         if (active) {
             UpdateKeys(now, keyState);
         }
@@ -103,8 +103,14 @@ void CInput::Refresh(bool active) {
     }
 }
 
-void CInput::AddPadKeys(std::uint8_t (&state)[256]) {
+void CInput::MapKeys(std::uint8_t (&state)[256]) {
     const int count = controllerSource->ReadPads(pads, kPadCapacity);
+    if (keyMap != nullptr) {
+        std::uint8_t keyboard[256];
+        std::memcpy(keyboard, state, sizeof(keyboard));
+        keyMap->Map(keyboard, pads, count, state);
+        return;
+    }
     for (int pad = 0; pad < count; ++pad) {
         Corvane::AddPadKeys(pads[pad], state);
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "input/KeyMap.h"
 #include "platform/input/InputSources.h"
 #include "platform/system/Types.h"
 
@@ -35,6 +36,8 @@ public:
     // For this frame the keys read as given (bit 7 held, non-zero triggered) instead of as the devices left
     // them: a recorded game plays back.
     void Override(const std::uint8_t (&held)[256], const std::uint8_t (&triggered)[256]);
+    // From the next read on the game's keys are made by map (not owned); null: the devices' keys as they are.
+    void SetKeyMap(KeyMap* map) { keyMap = map; }
 
     std::uint8_t keys[256];               // each key's state now, by key code; bit 7 set = down
     std::uint8_t prevKeys[256];           // the states before the last update
@@ -56,8 +59,8 @@ public:
 private:
     // The rule every digital input follows; returns the triggered flag and may move the trigger time.
     std::uint8_t Trigger(bool down, bool wasDown, std::uint32_t& triggerTime, std::uint32_t now) const;
-    // The keys the pads hold are added to the keyboard's.
-    void AddPadKeys(std::uint8_t (&state)[256]);
+    // The keys the game reads from the keyboard's and the pads'.
+    void MapKeys(std::uint8_t (&state)[256]);
     void UpdateKeys(std::uint32_t now, const std::uint8_t (&state)[256]);
     void UpdateMouse(std::uint32_t now, const platform::MouseState& state);
     void UpdateController(std::uint32_t now, int slot, const platform::ControllerState& state);
@@ -66,6 +69,7 @@ private:
     platform::KeyboardSource* keyboardSource = nullptr;
     platform::MouseSource* mouseSource = nullptr;
     platform::ControllerSource* controllerSource = nullptr;
+    KeyMap* keyMap = nullptr;
     bool created = false;
     int controllerCount = 0;                // controller slots filled when the input was created
     platform::PadState pads[kPadCapacity];  // the pads as last read

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 
 #include "game/GameOptions.h"
 #include "game/Settings.h"
+#include "game/controls/Bindings.h"
 #include "platform/audio/AudioTypes.h"
 #include "platform/input/KeyCodes.h"
 #include "support/GameDriver.h"
@@ -27,6 +29,14 @@ namespace {
 
 float GainOf(std::int32_t level) {
     return platform::GainOfVolume(level);
+}
+
+Settings Chosen(int volume, bool muted, bool pauseOnFocusLoss = false) {
+    Settings settings;
+    settings.volume = volume;
+    settings.muted = muted;
+    settings.pauseOnFocusLoss = pauseOnFocusLoss;
+    return settings;
 }
 
 // A game that keeps its settings (and records) in a directory of its own.
@@ -129,8 +139,7 @@ TEST_F(Volume, ADamagedSettingsFileIsReportedOnceAndTheDefaultsPlayUntilAChangeR
     driver.reset();
     Start();
     const std::string said = ::testing::internal::GetCapturedStderr();
-    const std::string report =
-        "settings.ini, line 3: volume cannot be eleven; playing with the default settings";
+    const std::string report = "settings.ini, line 3: volume cannot be eleven: left at the default";
     const std::size_t first = said.find(report);
     EXPECT_NE(first, std::string::npos) << said;
     EXPECT_EQ(said.find(report, first + 1), std::string::npos) << said;
@@ -157,7 +166,7 @@ TEST(SettingsFile, EachCopyKeepsWhatItChangedOverWhatAnotherCopyKeptMeanwhile) {
     ASSERT_TRUE(KeepSettingsChanges(path, second, bothRead, waitForTheLock, error)) << error;
     Settings read;
     ASSERT_TRUE(ReadSettings(path, read, error)) << error;
-    EXPECT_EQ(read, (Settings{5, true, true}));
+    EXPECT_EQ(read, Chosen(5, true, true));
     EXPECT_FALSE(std::filesystem::exists(directory.File("yorun/.settings.ini.tmp-Ab12Cd")));
     EXPECT_TRUE(std::filesystem::exists(directory.File("yorun/settings.ini.before")));
     // The first copy turns its sound back on: the second's mute was never its change, its volume is.
@@ -166,29 +175,70 @@ TEST(SettingsFile, EachCopyKeepsWhatItChangedOverWhatAnotherCopyKeptMeanwhile) {
     firstKept.muted = true;
     ASSERT_TRUE(KeepSettingsChanges(path, first, firstKept, waitForTheLock, error)) << error;
     ASSERT_TRUE(ReadSettings(path, read, error)) << error;
-    EXPECT_EQ(read, (Settings{5, false, true}));
+    EXPECT_EQ(read, Chosen(5, false, true));
 }
 
-TEST(SettingsFile, ReadsWhatItWritesPassesOverWhatItDoesNotKnowAndNamesTheLineItCannotRead) {
+// Another version's lines (a newer one's, or an older one's this one dropped) are kept as they were.
+TEST(SettingsFile, ReadsWhatItWritesAndKeepsWhatAnotherVersionWrote) {
     TemporaryDirectory directory;
     const std::string path = directory.File("deep/er/settings.ini");
     std::string error;
     Settings read;
     EXPECT_TRUE(ReadSettings(path, read, error)) << "a missing file is the defaults";
-    ASSERT_TRUE(WriteSettings(path, Settings{3, true, true}, error)) << error;
+    Settings chosen = Chosen(3, true, true);
+    chosen.bindings.BindKey(Action::Red, 0, KeyBinding::AtPlace(platform::DIK_Q));
+    chosen.bindings.BindKey(Action::Red, 1, KeyBinding::AtPlace(platform::DIK_NUMPAD7));
+    chosen.bindings.BindKey(Action::Mute, 0, KeyBinding::Typing(U'\u00FC'));
+    chosen.bindings.BindKey(Action::Pause, 0, KeyBinding::Typing(U';'));
+    chosen.bindings.BindPad(Action::Red, PadControl::LeftTrigger);
+    ASSERT_TRUE(WriteSettings(path, chosen, error)) << error;
     ASSERT_TRUE(ReadSettings(path, read, error)) << error;
-    EXPECT_EQ(read, (Settings{3, true, true}));
+    EXPECT_EQ(read, chosen);
 
-    std::ofstream(path)
-        << "; kept by hand\n[window]\nsize = huge\n[sound]\n  volume=4 # quieter\nfuture = 1\n";
+    std::ofstream(path) << "; kept by hand\nwidth = 2\n[window]\nsize = huge\n[sound]\n  volume=4 # quieter\n"
+                           "future = 1\n[controls]\nversion = 2\nred = Q\nlaser = L\n";
     ASSERT_TRUE(ReadSettings(path, read, error)) << error;
-    EXPECT_EQ(read, (Settings{4, false}));
-
-    for (const char* damaged :
-         {"[sound]\nvolume = 11\n", "[sound\n", "[sound]\nvolume\n", "[sound]\nmuted = maybe\n"}) {
-        std::ofstream(path) << damaged;
-        EXPECT_FALSE(ReadSettings(path, read, error)) << damaged;
-        EXPECT_NE(error.find(", line "), std::string::npos) << error;
-        EXPECT_EQ(read, Settings{});
+    Settings expected = Chosen(4, false);
+    expected.bindings.BindKey(Action::Red, 0, KeyBinding::AtPlace(platform::DIK_Q));
+    EXPECT_EQ(read.bindings, expected.bindings);
+    EXPECT_EQ(read.volume, 4);
+    ASSERT_TRUE(WriteSettings(path, read, error)) << error;
+    Settings again;
+    ASSERT_TRUE(ReadSettings(path, again, error)) << error;
+    // Another version's sections follow this one's: the same lines, in the file's order.
+    const auto bySection = [](const Settings::Other& one, const Settings::Other& other) {
+        return one.section + one.line < other.section + other.line;
+    };
+    std::sort(again.others.begin(), again.others.end(), bySection);
+    std::sort(read.others.begin(), read.others.end(), bySection);
+    EXPECT_EQ(again, read);
+    EXPECT_EQ(read.others.size(), 4u);
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    for (const char* kept :
+         {"width = 2\n[sound]", "[window]\nsize = huge\n", "future = 1\n", "laser = L\n"}) {
+        EXPECT_NE(text.str().find(kept), std::string::npos) << kept << " in\n" << text.str();
     }
+}
+
+// Each line that cannot be read is named, and only its own setting falls back to its default.
+TEST(SettingsFile, ADamagedLineLeavesOnlyItsOwnSettingAtItsDefault) {
+    TemporaryDirectory directory;
+    const std::string path = directory.File("settings.ini");
+    std::ofstream(path) << "[sound]\nvolume = 11\nmuted = true\nloud\n[controls]\nred = Q\n"
+                           "yellow = Escape\nblue = Nowhere\ngreen_pad = elbow\nmute = Q, W, E\nrefill = Q\n"
+                           "version = two\n[play\npause_on_focus_loss = true\n";
+    Settings read;
+    std::string error;
+    EXPECT_FALSE(ReadSettings(path, read, error));
+    for (const char* named :
+         {"settings.ini, line 2: volume cannot be 11", "line 4: not a setting", "yellow cannot be Escape",
+          "blue cannot be Nowhere", "green_pad cannot be elbow", "mute cannot be Q, W, E",
+          "Q is red's, not refill's too", "version cannot be two", "line 13: a section header"}) {
+        EXPECT_NE(error.find(named), std::string::npos) << named << " in " << error;
+    }
+    Settings expected = Chosen(Settings::kNormalVolume, true);
+    expected.bindings.BindKey(Action::Red, 0, KeyBinding::AtPlace(platform::DIK_Q));
+    EXPECT_EQ(read, expected) << "refill keeps Space, and nothing after the broken header counts";
 }

@@ -63,7 +63,9 @@ Canvas KeyCap(const Lettering& lettering, int colour, const std::string& letter,
     canvas.Fill(Shape::Box(4, 3, 44, 40, 7),
                 VerticalGradient(Mix(base, palette::kPaper, 0.35F), base, 3, 40));
     const Lettering::Style letterStyle{Solid(palette::kPaper), kInk, 2.0F, Lettering::Align::Left, 1.0F};
-    lettering.Draw(canvas, Lettering::Face::Latin, letter, 3, 5, 23, 30, letterStyle);
+    if (!letter.empty()) {
+        lettering.Draw(canvas, Lettering::Face::Latin, letter, 3, 5, 23, 30, letterStyle);
+    }
     canvas.Outlined(Shape::Mark(colour, {35.5F, 21.5F}, 6.2F), palette::kPaper, kInk, 1.6F);
     return canvas;
 }
@@ -190,6 +192,12 @@ void PaintHudImages(const Lettering& lettering, ImageSet& images) {
                    [&lettering, colour, letter = letters[colour]](int scale) {
                        return KeyCap(lettering, colour, letter, scale);
                    });
+    }
+    // The same caps without a letter, for the label of whatever key the player bound to the colour.
+    const char* const blanks[4] = {"cap_red.bmp", "cap_yellow.bmp", "cap_blue.bmp", "cap_green.bmp"};
+    for (int colour = 0; colour < 4; ++colour) {
+        images.Add(blanks[colour], Kind::KeyedBmp,
+                   [&lettering, colour](int scale) { return KeyCap(lettering, colour, "", scale); });
     }
     images.Add("Black.bmp", Kind::OpaqueBmp, [](int scale) {
         return Canvas(800, 600, Colour{0, 0, 0, 255}, scale);

@@ -1,5 +1,8 @@
 #include "game/notes/HelpCard.h"
 
+#include <string>
+#include <vector>
+
 #include "app/Graphics.h"
 #include "game/Keys.h"
 #include "game/Screen.h"
@@ -11,7 +14,6 @@ namespace Yorun {
 
 namespace {
 
-constexpr const char* kKeyCapFiles[4] = {"Z.bmp", "X.bmp", "C.bmp", "V.bmp"};
 constexpr const char* kTargetFiles[4] = {"Target00 Corer1.bmp", "Target00 Corer2.bmp", "Target00 Corer3.bmp",
                                          "Target00 Corer4.bmp"};
 constexpr const char* kArrowFiles[4] = {"arrow_red_up.bmp", "arrow_yellow_up.bmp", "arrow_blue_up.bmp",
@@ -19,16 +21,52 @@ constexpr const char* kArrowFiles[4] = {"arrow_red_up.bmp", "arrow_yellow_up.bmp
 
 // The keys, what they do and the pad's buttons for them, in three columns.
 struct KeyLine {
-    const char* keys;
+    std::string keys;
     const char* action;
-    const char* pad;
+    std::string pad;
 };
-constexpr KeyLine kKeyLines[] = {
-    {"Arrows", "move the sight", "stick, d-pad"}, {"Shift", "move it faster", "LB"},
-    {"Z X C V", "loose an arrow", "B Y X A"},     {"A  S", "arrow speed: slow, fast", "LT  RT"},
-    {"Space", "refill 20 (waits 1.6 s)", "RB"},   {"P", "pause, resume", "Start"},
-    {"-  +  M", "volume, sound off", "L3  R3"},   {"Esc", "quit", "Back"},
-};
+
+// The labels of several actions' first keys (or pad controls), between each two the text given.
+template <typename Label>
+std::string Joined(std::initializer_list<Action> actions, const char* between, Label label) {
+    std::string text;
+    for (const Action action : actions) {
+        text += (text.empty() ? "" : between) + label(action);
+    }
+    return text;
+}
+
+std::vector<KeyLine> KeyLines(CKeyLabels& labels) {
+    const auto key = [&labels](Action action) { return labels.First(action); };
+    const auto pad = [&labels](Action action) { return labels.Pad(action); };
+    const bool arrows = key(Action::AimUp) == "Up" && key(Action::AimDown) == "Down" &&
+                        key(Action::AimLeft) == "Left" && key(Action::AimRight) == "Right";
+    const bool dpad =
+        labels.Pad(Action::AimUp) == CKeyLabels::PadName(PadControl::DpadUp, platform::PadState::Xbox);
+    // The key of = is the key of +: the card calls it by the sign it turns the volume with.
+    std::string up = key(Action::VolumeUp);
+    if (up == "=") {
+        up = "+";
+    }
+    return {
+        {arrows ? "Arrows"
+                : Joined({Action::AimUp, Action::AimLeft, Action::AimDown, Action::AimRight}, " ", key),
+         "move the sight",
+         dpad ? "stick, d-pad"
+              : "stick, " +
+                    Joined({Action::AimUp, Action::AimLeft, Action::AimDown, Action::AimRight}, " ", pad)},
+        {key(Action::AimFast), "move it faster", pad(Action::AimFast)},
+        {Joined({Action::Red, Action::Yellow, Action::Blue, Action::Green}, " ", key), "loose an arrow",
+         Joined({Action::Red, Action::Yellow, Action::Blue, Action::Green}, " ", pad)},
+        {Joined({Action::SpeedOn, Action::SpeedBack}, "  ", key), "arrow speed: slow, fast",
+         Joined({Action::SpeedOn, Action::SpeedBack}, "  ", pad)},
+        {key(Action::Refill), "refill 20 (waits 1.6 s)", pad(Action::Refill)},
+        {key(Action::Pause), "pause, resume", pad(Action::Pause)},
+        {key(Action::VolumeDown) + "  " + up + "  " + key(Action::Mute), "volume, sound off",
+         Joined({Action::VolumeDown, Action::VolumeUp}, "  ", pad)},
+        {"Esc", "quit", "Back"},
+    };
+}
 
 // A target's picture is 96 pixels square; on the card each depth is shown at 70 % of its size on the field,
 // with an arrow at 70 % of the size that hits it there.
@@ -59,9 +97,9 @@ void Place(Corvane::CSprite& picture, float left, float top, float scale) {
 
 bool CHelpCard::Initialize() {
     EnterDataDirectory("mato_bmp");
-    loaded = true;
+    loaded = caps.Load();
+    EnterDataDirectory("mato_bmp");
     for (int colour = 0; colour < 4; ++colour) {
-        loaded = LoadPicture(keyCaps[colour], kKeyCapFiles[colour]) && loaded;
         loaded = LoadPicture(targets[colour], kTargetFiles[colour]) && loaded;
         loaded = LoadPicture(arrows[colour], kArrowFiles[colour]) && loaded;
     }
@@ -70,8 +108,8 @@ bool CHelpCard::Initialize() {
 }
 
 void CHelpCard::Release() {
+    caps.Release();
     for (int colour = 0; colour < 4; ++colour) {
-        keyCaps[colour].Release();
         targets[colour].Release();
         arrows[colour].Release();
     }
@@ -87,23 +125,24 @@ void CHelpCard::Update(CVolumeControl& settings) {
     }
 }
 
-void CHelpCard::Draw(CNoticeArt& art, bool pauseOnFocusLoss) {
+void CHelpCard::Draw(CNoticeArt& art, bool pauseOnFocusLoss, CKeyLabels& labels) {
     const float width = static_cast<float>(ScreenWidth());
     const float height = static_cast<float>(ScreenHeight());
     art.Veil(0.0f, 0.0f, width, height, 0.92f);
     art.headline.Draw("HOW TO PLAY", width / 2.0f, 10.0f, 1.0f, CTextFont::Align::Centre);
     art.text.Draw("Hit the targets before the 91 seconds run out.", width / 2.0f, 62.0f, 1.0f,
                   CTextFont::Align::Centre);
-    DrawKeys(art);
-    DrawColourRule(art, 24.0f, 338.0f);
+    DrawKeys(art, labels);
+    DrawColourRule(art, 24.0f, 338.0f, labels);
     DrawDepthRule(art, 412.0f, 338.0f);
     const char* setting = pauseOnFocusLoss ? "O  pause when the window loses focus: ON"
                                            : "O  pause when the window loses focus: OFF";
     art.text.Draw(setting, 24.0f, 550.0f);
-    art.gold.Draw("F1 close", width - 24.0f, 550.0f, 1.0f, CTextFont::Align::Right);
+    art.gold.Draw(labels.First(Action::Help) + " close", width - 24.0f, 550.0f, 1.0f,
+                  CTextFont::Align::Right);
 }
 
-void CHelpCard::DrawKeys(CNoticeArt& art) {
+void CHelpCard::DrawKeys(CNoticeArt& art, CKeyLabels& labels) {
     constexpr float kLeft = 52.0f;
     constexpr float kActionLeft = kLeft + 10 * CNoticeArt::kSmallAdvance;
     constexpr float kPadLeft = kLeft + 36 * CNoticeArt::kSmallAdvance;
@@ -111,7 +150,7 @@ void CHelpCard::DrawKeys(CNoticeArt& art) {
     art.gold.Draw("KEY", kLeft, top);
     art.gold.Draw("PAD", kPadLeft, top);
     top += 26.0f;
-    for (const KeyLine& line : kKeyLines) {
+    for (const KeyLine& line : KeyLines(labels)) {
         art.gold.Draw(line.keys, kLeft, top);
         art.text.Draw(line.action, kActionLeft, top);
         art.text.Draw(line.pad, kPadLeft, top);
@@ -119,14 +158,14 @@ void CHelpCard::DrawKeys(CNoticeArt& art) {
     }
 }
 
-void CHelpCard::DrawColourRule(CNoticeArt& art, float left, float top) {
+void CHelpCard::DrawColourRule(CNoticeArt& art, float left, float top, CKeyLabels& labels) {
     art.Veil(left - 8.0f, top - 6.0f, left + 372.0f, top + 190.0f, 0.5f);
     art.gold.Draw("COLOUR", left, top);
     art.text.Draw("Each key looses its colour;", left, top + 26.0f);
     art.text.Draw("the wrong colour costs points.", left, top + 50.0f);
     for (int colour = 0; colour < 4; ++colour) {
         const float column = left + 4.0f + static_cast<float>(colour) * 92.0f;
-        Place(keyCaps[colour], column, top + 96.0f, 0.75f);
+        caps.Draw(art, labels, colour, column, top + 96.0f, 0.75f);
         Place(targets[colour], column + 38.0f, top + 86.0f, kColourTargetScale);
     }
     art.text.Draw("Each colour has its shape too.", left, top + 154.0f);

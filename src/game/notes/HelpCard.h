@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/controls/KeyLabels.h"
+#include "game/notes/KeyCaps.h"
 #include "game/notes/NoticeArt.h"
 #include "sprite/Sprite.h"
 
@@ -8,8 +10,8 @@ namespace Yorun {
 class CVolumeControl;
 
 // How to play, on one card over the title: the keys and the pad's buttons, the colour rule and the depth
-// rule drawn with the game's own key caps, targets and arrows, and the one setting of play. F1 opens it
-// from the title's menus and closes it again (so do Enter and Backspace); while it is up the title
+// rule drawn with the game's own key caps, targets and arrows, and the one setting of play. The help key (F1)
+// opens it from the title's menus and closes it again (so do Enter and Backspace); while it is up the title
 // underneath waits exactly as it was. O switches pausing when the window loses the focus.
 class CHelpCard {
 public:
@@ -21,15 +23,16 @@ public:
     void Close() { open = false; }
     // The card's keys, while it is open: closing, and the setting.
     void Update(CVolumeControl& settings);
-    void Draw(CNoticeArt& art, bool pauseOnFocusLoss);
+    // The keys as they are bound, by their labels in the layout in force.
+    void Draw(CNoticeArt& art, bool pauseOnFocusLoss, CKeyLabels& labels);
 
 private:
-    void DrawKeys(CNoticeArt& art);
-    void DrawColourRule(CNoticeArt& art, float left, float top);
+    void DrawKeys(CNoticeArt& art, CKeyLabels& labels);
+    void DrawColourRule(CNoticeArt& art, float left, float top, CKeyLabels& labels);
     void DrawDepthRule(CNoticeArt& art, float left, float top);
 
     bool open = false;
-    Corvane::CSprite keyCaps[4];
+    CKeyCaps caps;
     Corvane::CSprite targets[4];
     Corvane::CSprite arrows[4];
     bool loaded = false;

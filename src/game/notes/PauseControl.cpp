@@ -1,5 +1,7 @@
 #include "game/notes/PauseControl.h"
 
+#include <string>
+
 #include "game/Keys.h"
 #include "game/Screen.h"
 #include "platform/audio/AudioOutput.h"
@@ -34,7 +36,7 @@ void CPauseControl::Set(bool on) {
     platform::GetAudioSink().SetHeld(on);
 }
 
-void CPauseControl::Draw(CNoticeArt& art) {
+void CPauseControl::Draw(CNoticeArt& art, CKeyLabels& labels) {
     if (!paused) {
         return;
     }
@@ -42,8 +44,13 @@ void CPauseControl::Draw(CNoticeArt& art) {
     const float height = static_cast<float>(ScreenHeight());
     art.Veil(0.0f, 0.0f, width, height, 0.6f);
     art.headline.Draw("PAUSED", width / 2.0f, height / 2.0f - 56.0f, 1.0f, CTextFont::Align::Centre);
-    art.text.Draw("P, Pause or Start to go on", width / 2.0f, height / 2.0f + 24.0f, 1.0f,
-                  CTextFont::Align::Centre);
+    // "P, Pause or Start to go on": every key and the pad's control that resume.
+    std::string keys = labels.All(Action::Pause, ", ");
+    const std::string pad = labels.Pad(Action::Pause);
+    if (!pad.empty()) {
+        keys += (keys.empty() ? "" : " or ") + pad;
+    }
+    art.text.Draw(keys + " to go on", width / 2.0f, height / 2.0f + 24.0f, 1.0f, CTextFont::Align::Centre);
 }
 
 }  // namespace Yorun

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/controls/KeyLabels.h"
 #include "game/notes/NoticeArt.h"
 
 namespace Yorun {
@@ -18,7 +19,7 @@ public:
     bool IsPaused() const { return paused; }
     // Lets go at once (a game ended or was left some other way): the sound carries on.
     void Release();
-    void Draw(CNoticeArt& art);
+    void Draw(CNoticeArt& art, CKeyLabels& labels);
 
 private:
     void Set(bool on);

@@ -69,7 +69,7 @@ const CRecords::Entry* CRecordsScreen::Update(const CRecords& records) {
     return nullptr;
 }
 
-void CRecordsScreen::Draw(CNoticeArt& art, const CRecords& records) {
+void CRecordsScreen::Draw(CNoticeArt& art, const CRecords& records, CKeyLabels& labels) {
     const float width = static_cast<float>(ScreenWidth());
     const float height = static_cast<float>(ScreenHeight());
     art.Veil(0.0f, 0.0f, width, height, 0.92f);
@@ -113,8 +113,11 @@ void CRecordsScreen::Draw(CNoticeArt& art, const CRecords& records) {
         font.Draw(game.hasStats ? std::to_string(game.stats.AccuracyPercent()) + "%" : "-", kAccuracyRight,
                   top, 1.0f, Align::Right);
     }
-    art.text.Draw(games.empty() ? "Left/Right difficulty    R back"
-                                : "Up/Down choose   Enter watch   Left/Right   R back",
+    const std::string across = labels.First(Action::AimLeft) + "/" + labels.First(Action::AimRight);
+    const std::string back = labels.First(Action::Records) + " back";
+    art.text.Draw(games.empty() ? across + " difficulty    " + back
+                                : labels.First(Action::AimUp) + "/" + labels.First(Action::AimDown) +
+                                      " choose   Enter watch   " + across + "   " + back,
                   width / 2.0f, height - 40.0f, 1.0f, Align::Centre);
 }
 

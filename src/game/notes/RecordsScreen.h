@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/controls/KeyLabels.h"
 #include "game/notes/NoticeArt.h"
 #include "game/replay/Records.h"
 
@@ -18,7 +19,7 @@ public:
     void Reopen() { open = true; }
     // The screen's keys. Returns the game the player asked to watch, or null.
     const CRecords::Entry* Update(const CRecords& records);
-    void Draw(CNoticeArt& art, const CRecords& records);
+    void Draw(CNoticeArt& art, const CRecords& records, CKeyLabels& labels);
 
 private:
     bool open = false;

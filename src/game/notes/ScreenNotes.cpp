@@ -19,23 +19,26 @@ float CentreX() {
 
 }  // namespace
 
-void CScreenNotes::DrawTitle(CNoticeArt& art, bool difficultyMenu, bool bestsShown) {
+void CScreenNotes::DrawTitle(CNoticeArt& art, CKeyLabels& labels, bool difficultyMenu, bool bestsShown) {
     // Under the menu's panel, between the small targets of the picture.
-    art.text.Draw("F1 how to play    R records", CentreX(), 566.0f, 1.0f, Align::Centre);
+    art.text.Draw(labels.First(Action::Help) + " how to play    " + labels.First(Action::Records) +
+                      " records    " + labels.First(Action::Options) + " options",
+                  CentreX(), 566.0f, 1.0f, Align::Centre);
     if (difficultyMenu && bestsShown) {
         // Over the column of best scores right of the panel.
         art.gold.Draw("BEST", 492.0f, 274.0f);
     }
 }
 
-void CScreenNotes::DrawArrowSpeed(CNoticeArt& art, int speed) {
+void CScreenNotes::DrawArrowSpeed(CNoticeArt& art, CKeyLabels& labels, int speed) {
     // In the dark band, between the arrow stock and the combo.
     constexpr float kLeft = 236.0f;
     art.gold.Draw("SPEED", kLeft, 526.0f);
     art.text.Draw(kSpeedNames[speed >= 0 && speed < 3 ? speed : 0], kLeft + 6 * CNoticeArt::kSmallAdvance,
                   526.0f);
     art.text.alpha = 0.7f;
-    art.text.Draw("A / S to change", kLeft, 552.0f);
+    art.text.Draw(labels.First(Action::SpeedOn) + " / " + labels.First(Action::SpeedBack) + " to change",
+                  kLeft, 552.0f);
     art.text.alpha = 1.0f;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "game/RoundStats.h"
+#include "game/controls/KeyLabels.h"
 #include "game/notes/NoticeArt.h"
 
 namespace Yorun {
@@ -13,8 +14,8 @@ namespace Yorun {
 // the difficulty's record, and the round's statistics once the number has landed; "REPLAY" while one plays.
 class CScreenNotes {
 public:
-    void DrawTitle(CNoticeArt& art, bool difficultyMenu, bool bestsShown);
-    void DrawArrowSpeed(CNoticeArt& art, int speed);
+    void DrawTitle(CNoticeArt& art, CKeyLabels& labels, bool difficultyMenu, bool bestsShown);
+    void DrawArrowSpeed(CNoticeArt& art, CKeyLabels& labels, int speed);
     void DrawTimeUp(CNoticeArt& art);
     void DrawScore(CNoticeArt& art, bool landed, bool newBest, const RoundStats& round);
     void DrawReplay(CNoticeArt& art);

@@ -26,8 +26,13 @@ struct PadState {
         ButtonCount
     };
 
+    // Whose pad this is, where SDL knows: the family decides what the face buttons are called. The buttons
+    // themselves are always named by their place.
+    enum Family { Generic, Xbox, PlayStation, Nintendo };
+
     // Which pad this is: the platform's id for it, the same for as long as it stays plugged in.
     std::int32_t id = 0;
+    Family family = Generic;
     bool buttons[ButtonCount] = {};
     // −32768..32767, up and left negative, as the device reports them.
     std::int16_t leftX = 0;

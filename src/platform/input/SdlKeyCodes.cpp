@@ -136,6 +136,22 @@ std::uint8_t KeyCodeOf(int scancode) {
     return 0;
 }
 
+int ScancodeOf(std::uint8_t code) {
+    for (const KeyMapping& mapping : kKeyMappings) {
+        if (mapping.code == code && code != 0) {
+            return mapping.scancode;
+        }
+    }
+    return SDL_SCANCODE_UNKNOWN;
+}
+
+char32_t CharacterOfKey(std::int32_t key) {
+    if ((key & SDLK_SCANCODE_MASK) != 0 || key <= ' ' || key == SDLK_DELETE) {
+        return 0;
+    }
+    return static_cast<char32_t>(key);
+}
+
 void KeyCodesHeld(const std::uint8_t* state, int count, std::uint8_t (&keys)[256]) {
     std::memset(keys, 0, sizeof(keys));
     for (const KeyMapping& mapping : kKeyMappings) {

@@ -27,9 +27,29 @@ constexpr SDL_GameControllerButton kButtons[PadState::ButtonCount] = {
     SDL_CONTROLLER_BUTTON_RIGHTSTICK,
 };
 
+PadState::Family FamilyOf(SDL_GameController* controller) {
+    switch (SDL_GameControllerGetType(controller)) {
+        case SDL_CONTROLLER_TYPE_XBOX360:
+        case SDL_CONTROLLER_TYPE_XBOXONE:
+            return PadState::Xbox;
+        case SDL_CONTROLLER_TYPE_PS3:
+        case SDL_CONTROLLER_TYPE_PS4:
+        case SDL_CONTROLLER_TYPE_PS5:
+            return PadState::PlayStation;
+        case SDL_CONTROLLER_TYPE_NINTENDO_SWITCH_PRO:
+        case SDL_CONTROLLER_TYPE_NINTENDO_SWITCH_JOYCON_LEFT:
+        case SDL_CONTROLLER_TYPE_NINTENDO_SWITCH_JOYCON_RIGHT:
+        case SDL_CONTROLLER_TYPE_NINTENDO_SWITCH_JOYCON_PAIR:
+            return PadState::Nintendo;
+        default:
+            return PadState::Generic;
+    }
+}
+
 PadState ReadPad(SDL_GameController* controller, std::int32_t id) {
     PadState state;
     state.id = id;
+    state.family = FamilyOf(controller);
     for (int button = 0; button < PadState::ButtonCount; ++button) {
         state.buttons[button] = SDL_GameControllerGetButton(controller, kButtons[button]) != 0;
     }
@@ -46,6 +66,9 @@ bool SdlPads::Start() {
     if (SDL_WasInit(SDL_INIT_GAMECONTROLLER) != 0) {
         return true;
     }
+    // Buttons by their place on every pad: SDL would otherwise swap a Nintendo pad's to match their letters,
+    // and the button in the south would then be the one in the east.
+    SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
         PrintError("game controllers are unavailable: %s", SDL_GetError());
         return false;
