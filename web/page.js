@@ -192,6 +192,29 @@
         canvas.focus();
     }
 
+    // What each key types, so that the game calls its keys by their caps and a shortcut follows its label:
+    // the whole layout where the browser tells it (the Keyboard API), and every key as it is pressed.
+    function labelKey(place, typed) {
+        if (running && !exited && typeof place === 'string' && typeof typed === 'string') {
+            Module.ccall('yorun_label_key', null, ['string', 'string'], [place, typed]);
+        }
+    }
+
+    function learnKeyboardLayout() {
+        if (navigator.keyboard && typeof navigator.keyboard.getLayoutMap === 'function') {
+            navigator.keyboard.getLayoutMap()
+                .then((layout) => layout.forEach((typed, place) => labelKey(place, typed)))
+                .catch(() => {});
+        }
+    }
+
+    window.addEventListener('keydown', (event) => {
+        // Only a key that types one character without a modifier says what its cap says.
+        if (!event.ctrlKey && !event.altKey && !event.metaKey && !event.shiftKey && [...event.key].length === 1) {
+            labelKey(event.code, event.key);
+        }
+    }, true);
+
     async function watchReplayFile(file) {
         if (classic) {
             return;
@@ -236,6 +259,7 @@
         }],
         onRuntimeInitialized: function () {
             running = true;
+            learnKeyboardLayout();
             if (waitingReplay !== null) {
                 const {name, bytes} = waitingReplay;
                 waitingReplay = null;

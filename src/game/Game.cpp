@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/Application.h"
+#include "base/DeviceHandles.h"
 #include "base/ErrorReport.h"
 #include "base/PrintableText.h"
 #include "game/Cues.h"
@@ -17,6 +18,8 @@
 #include "platform/system/ErrorOutput.h"
 #include "platform/system/HandedFiles.h"
 #include "platform/system/Suspension.h"
+#include "platform/video/Device.h"
+#include "platform/video/Window.h"
 
 namespace Yorun {
 
@@ -70,12 +73,27 @@ bool CGame::Initialize() {
         Corvane::g_pInput->SetKeyMap(&boundKeys);
     }
     if (!classic) {
+        ApplyDisplaySettings();
+    }
+    if (!classic) {
         // A picture of these missing has been reported by its loader; the game plays on without it.
         art.Load();
         help.Initialize();
         legendCaps.Load();
     }
     return true;
+}
+
+void CGame::ApplyDisplaySettings() {
+    // What the options chose is added to what the command line asked for.
+    platform::Window* window =
+        Corvane::g_pApplication != nullptr ? Corvane::g_pApplication->GetWindowHandle() : nullptr;
+    if (volume.settings.fullScreen && window != nullptr && !window->IsFullscreen()) {
+        window->SetFullscreen(true);
+    }
+    if (volume.settings.integerScale && Corvane::g_pDevice != nullptr) {
+        Corvane::g_pDevice->SetIntegerScale(true);
+    }
 }
 
 void CGame::Release() {
@@ -105,6 +123,12 @@ void CGame::Update() {
         WatchHandedFile(handed);
     }
     volume.Update();
+    if (!classic && boundKeys.TakeFullScreen()) {
+        if (platform::Window* window =
+                Corvane::g_pApplication != nullptr ? Corvane::g_pApplication->GetWindowHandle() : nullptr) {
+            window->SetFullscreen(!window->IsFullscreen());
+        }
+    }
     if (!classic && UpdateAdditions()) {
         return;
     }
@@ -206,7 +230,15 @@ bool CGame::UpdateAdditions() {
     const bool focused = Corvane::g_pApplication == nullptr || Corvane::g_pApplication->IsActive();
     // The system held the whole program meanwhile (a hidden page): a game in play waits for the player.
     const bool held = platform::TakeSuspension();
+    // The options take every update while they are up, over a paused game too.
+    if (options.IsOpen()) {
+        options.Update(volume, boundKeys);
+        return true;
+    }
     if (pause.Update(state->scene == SCENE_PLAY, focused, volume.settings.pauseOnFocusLoss, held)) {
+        if (pause.IsPaused() && KeyNewlyPressed(platform::DIK_O)) {
+            options.Open();
+        }
         return true;
     }
     if (state->scene != SCENE_TITLE || player.IsPlaying()) {
@@ -224,6 +256,10 @@ bool CGame::UpdateAdditions() {
     }
     if (KeyNewlyPressed(platform::DIK_F1)) {
         help.Open();
+        return true;
+    }
+    if (KeyNewlyPressed(platform::DIK_O)) {
+        options.Open();
         return true;
     }
     if (KeyNewlyPressed(platform::DIK_R)) {
@@ -297,6 +333,7 @@ void CGame::DrawAdditions() {
         notes.DrawReplay(art);
     }
     pause.Draw(art, labels);
+    options.Draw(art, volume, labels);
 }
 
 void CGame::DrawLegend(CKeyLabels& labels) {

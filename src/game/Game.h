@@ -12,6 +12,7 @@
 #include "game/notes/PauseControl.h"
 #include "game/notes/RecordsScreen.h"
 #include "game/notes/ScreenNotes.h"
+#include "game/options/OptionsScreen.h"
 #include "game/play/PlayScene.h"
 #include "game/replay/Records.h"
 #include "game/replay/ReplayPlayer.h"
@@ -68,6 +69,7 @@ public:
     CNoticeArt art;
     CPauseControl pause;
     CHelpCard help;
+    COptionsScreen options;
     CKeyCaps legendCaps;  // the play field's key caps, where the player's keys are called otherwise
     CScreenNotes notes;
     CRecordsScreen recordsScreen;
@@ -85,6 +87,8 @@ private:
     // update, and the game's own is passed over.
     bool UpdateAdditions();
     void DrawAdditions();
+    // The window and the picture as the options keep them.
+    void ApplyDisplaySettings();
     // The play field's key caps that the player's keys relabel.
     void DrawLegend(CKeyLabels& labels);
     void WatchRecord(const CRecords::Entry& entry);

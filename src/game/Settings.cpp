@@ -75,6 +75,10 @@ Applied Apply(std::string_view section, std::string_view key, std::string_view v
     bool read = false;
     if (section == "play" && key == "pause_on_focus_loss") {
         read = ReadSwitch(value, settings.pauseOnFocusLoss);
+    } else if (section == "display" && key == "full_screen") {
+        read = ReadSwitch(value, settings.fullScreen);
+    } else if (section == "display" && key == "integer_scale") {
+        read = ReadSwitch(value, settings.integerScale);
     } else if (section == "sound" && key == "volume") {
         read = ReadVolume(value, settings.volume);
     } else if (section == "sound" && key == "muted") {
@@ -204,7 +208,7 @@ bool WriteSettings(const std::string& path, const Settings& settings, std::strin
                        "pause_on_focus_loss = " +
                        (settings.pauseOnFocusLoss ? "true" : "false") + "\n" + othersOf("play") +
                        BindingsText(settings.bindings) + othersOf("controls");
-    std::vector<std::string> written = {"", "sound", "play", "controls"};
+    std::vector<std::string> written = {"", "sound", "play", "display", "controls"};
     for (const Settings::Other& other : settings.others) {
         if (std::find(written.begin(), written.end(), other.section) == written.end()) {
             written.push_back(other.section);
@@ -224,6 +228,12 @@ Settings WithChanges(const Settings& onto, const Settings& mine, const Settings&
     }
     if (mine.pauseOnFocusLoss != since.pauseOnFocusLoss) {
         changed.pauseOnFocusLoss = mine.pauseOnFocusLoss;
+    }
+    if (mine.fullScreen != since.fullScreen) {
+        changed.fullScreen = mine.fullScreen;
+    }
+    if (mine.integerScale != since.integerScale) {
+        changed.integerScale = mine.integerScale;
     }
     // Action by action: two copies that each moved a different key both keep theirs. A key the two gave
     // to different actions stays with the first of them in the list.

@@ -17,6 +17,9 @@ namespace Yorun {
 //   muted = false
 //   [play]
 //   pause_on_focus_loss = false   # pause a game when the window loses the focus
+//   [display]
+//   full_screen = false           # start in full screen (besides /full on the command line)
+//   integer_scale = false         # scale by whole numbers (besides --integer-scale)
 //   [controls]
 //   …                             # the keys and pad controls of every action (controls/BindingsText.h)
 struct Settings {
@@ -34,6 +37,8 @@ struct Settings {
     int volume = kNormalVolume;
     bool muted = false;
     bool pauseOnFocusLoss = false;
+    bool fullScreen = false;
+    bool integerScale = false;
     Bindings bindings;
     std::vector<Other> others;
 

@@ -71,6 +71,16 @@ void CVolumeControl::SetPauseOnFocusLoss(bool on) {
     }
 }
 
+void CVolumeControl::Choose(const Settings& chosen) {
+    if (inert || chosen == settings) {
+        return;
+    }
+    settings = chosen;
+    platform::GetAudioSink().SetMasterVolume(MasterLevelOf(settings));
+    unkept = true;
+    Keep();
+}
+
 void CVolumeControl::Update() {
     if (inert) {
         return;

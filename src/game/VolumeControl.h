@@ -39,6 +39,8 @@ public:
 
     // The pause-on-focus-loss setting, changed on the help card: kept at once.
     void SetPauseOnFocusLoss(bool on);
+    // Settings chosen on the options screen: the level follows at once, and they are kept at once.
+    void Choose(const Settings& chosen);
 
     // The master level for the settings, in hundredths of a decibel; silence when muted or at volume 0.
     static std::int32_t MasterLevelOf(const Settings& chosen);

@@ -6,12 +6,14 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game/GameOptions.h"
 #include "game/controls/Bindings.h"
 #include "game/controls/KeyLabels.h"
 #include "input/Input.h"
 #include "platform/input/KeyCodes.h"
+#include "support/ImageFiles.h"
 #include "support/PlayField.h"
 #include "support/ReplayScript.h"
 #include "support/TableKeyboardLayout.h"
@@ -112,6 +114,64 @@ TEST(ControlsLayout, TheKeyThatSaysMMutesAndTheScreensCallEveryKeyByItsCap) {
         driver.Frame();
         EXPECT_EQ(driver.Game().playScene.keyLabels[0].visible, std::string(test.red) == "Z");
         EXPECT_TRUE(driver.Game().playScene.keyLabels[2].visible) << "C is C everywhere";
+    }
+}
+
+// The picture's pixels in a rectangle, as a sum; written out as a BMP too where YORUN_SHOTS names a folder.
+std::uint64_t AreaSum(GameDriver& driver, int left, int top, int right, int bottom) {
+    std::uint64_t sum = 14695981039346656037ull;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
+            sum = (sum ^ driver.graphics.Pixel(x, y)) * 1099511628211ull;
+        }
+    }
+    return sum;
+}
+
+void Shoot(GameDriver& driver, const std::string& name) {
+    if (const char* folder = std::getenv("YORUN_SHOTS")) {
+        testing_support::WriteBmp24(
+            std::string(folder) + "/" + name + ".bmp", 800, 600,
+            [&driver](int x, int y) { return driver.graphics.Pixel(x, y) & 0xFFFFFF; });
+    }
+}
+
+// The help card's and the field's red cap say what the key in Z's place says: W on a French keyboard, Y on
+// a German one, and the game's own Z cap on a US one.
+TEST(ControlsLayout, TheHelpCardAndTheFieldDrawTheRedKeysCapAsTheLayoutHasIt) {
+    struct Case {
+        const char* layout;
+        std::unique_ptr<TableKeyboardLayout> (*make)();
+    };
+    const Case cases[] = {{"us", testing_support::MakeUsLayout},
+                          {"fr", testing_support::MakeFrenchLayout},
+                          {"de", testing_support::MakeGermanLayout}};
+    std::vector<std::uint64_t> cards;
+    std::vector<std::uint64_t> fields;
+    for (const Case& test : cases) {
+        const std::unique_ptr<TableKeyboardLayout> layout = test.make();
+        GameDriver driver;
+        ASSERT_TRUE(driver.Initialize());
+        driver.Frame();
+        driver.Tap(DIK_F1);
+        ASSERT_TRUE(driver.Game().help.IsOpen());
+        Shoot(driver, std::string("help-") + test.layout);
+        // The colour rule's red cap, at 75 % of its 48 pixels.
+        cards.push_back(AreaSum(driver, 28, 434, 64, 470));
+        driver.Tap(DIK_F1);
+        driver.State().difficulty = DIFFICULTY_NORMAL;
+        driver.Game().StartNewGame();
+        driver.State().scene = SCENE_PLAY;
+        driver.Frame();
+        Shoot(driver, std::string("field-") + test.layout);
+        // The field's red cap, at 80 %.
+        fields.push_back(AreaSum(driver, 10, 450, 48, 488));
+    }
+    for (std::size_t one = 0; one < cards.size(); ++one) {
+        for (std::size_t other = one + 1; other < cards.size(); ++other) {
+            EXPECT_NE(cards[one], cards[other]) << cases[one].layout << " and " << cases[other].layout;
+            EXPECT_NE(fields[one], fields[other]) << cases[one].layout << " and " << cases[other].layout;
+        }
     }
 }
 

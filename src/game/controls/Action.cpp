@@ -42,7 +42,7 @@ constexpr ActionInfo kActions[kActionCount] = {
      PadControl::LeftStick},
     {"volume_up", "Volume up", DIK_EQUALS, true, {Typing(U'='), Place(DIK_ADD)}, PadControl::RightStick},
     {"mute", "Sound off, on", DIK_M, true, {Typing(U'm'), kNone}, PadControl::None},
-    {"full_screen", "Window, full screen", 0, true, {kNone, kNone}, PadControl::None},
+    {"full_screen", "Full screen", 0, true, {kNone, kNone}, PadControl::None},
 };
 
 }  // namespace

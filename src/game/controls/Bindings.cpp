@@ -28,7 +28,7 @@ bool Bindings::IsReserved(const KeyBinding& key) {
            key.code == platform::DIK_BACK;
 }
 
-Bindings::Swap Bindings::BindKey(Action action, int slot, const KeyBinding& key) {
+Bindings::Swap Bindings::BindKey(Action action, int slot, const KeyBinding& key, const PlaceFinder& placeOf) {
     Swap swap;
     Entry& entry = entries[static_cast<int>(action)];
     if (slot < 0 || slot >= kKeysPerAction || IsReserved(key) || entry.keys[slot] == key) {
@@ -37,7 +37,9 @@ Bindings::Swap Bindings::BindKey(Action action, int slot, const KeyBinding& key)
     const KeyBinding old = entry.keys[slot];
     for (int other = 0; other < kActionCount && !key.IsNone(); ++other) {
         for (KeyBinding& held : entries[other].keys) {
-            if (held == key && &held != &entry.keys[slot]) {
+            const bool same = held == key || (placeOf && !held.IsNone() && placeOf(held) != 0 &&
+                                              placeOf(held) == placeOf(key));
+            if (same && &held != &entry.keys[slot]) {
                 held = other == static_cast<int>(action) ? KeyBinding{} : old;
                 if (other != static_cast<int>(action)) {
                     swap.from = static_cast<Action>(other);

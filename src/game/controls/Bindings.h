@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
-#include <string>
-#include <vector>
+#include <cstdint>
+#include <functional>
 
 #include "game/controls/Action.h"
 
@@ -30,9 +30,13 @@ struct Bindings {
     Bindings();
 
     const Entry& Of(Action action) const { return entries[static_cast<int>(action)]; }
+    // Where a binding is read now (CBoundKeys::PlaceOf): a letter bound by its place and the same letter
+    // bound by what it types are one key.
+    using PlaceFinder = std::function<std::uint8_t(const KeyBinding&)>;
+
     // Binds the key to the action's slot. An action that had the same key gets the action's old key of that
     // slot in its place, so no key is lost and none does two things.
-    Swap BindKey(Action action, int slot, const KeyBinding& key);
+    Swap BindKey(Action action, int slot, const KeyBinding& key, const PlaceFinder& placeOf = {});
     Swap BindPad(Action action, PadControl control);
     void Reset(Action action);
     void ResetAll();

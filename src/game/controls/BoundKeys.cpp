@@ -102,6 +102,10 @@ void CBoundKeys::Map(const std::uint8_t (&keyboard)[256], const platform::PadSta
         if (down && presses != 0) {
             keys[presses] |= 0x80;
         }
+        if (static_cast<Action>(action) == Action::FullScreen) {
+            fullScreenPressed = fullScreenPressed || (down && !fullScreenHeld);
+            fullScreenHeld = down;
+        }
     }
     // The left stick aims, whatever the d-pad is bound to.
     for (int pad = 0; pad < count; ++pad) {

@@ -31,6 +31,12 @@ public:
     PadControl NewPadControl() const { return newPadControl; }
     // The family of the pad used last, to call its buttons by their names; Generic before any.
     platform::PadState::Family PadFamily() const { return padFamily; }
+    // True, once, after the full-screen action's key or control went down.
+    bool TakeFullScreen() {
+        const bool pressed = fullScreenPressed;
+        fullScreenPressed = false;
+        return pressed;
+    }
     // A pad was used last, rather than the keyboard; one has been used since the game started.
     bool PadInUse() const { return padInUse; }
     bool PadSeen() const { return padSeen; }
@@ -54,6 +60,8 @@ private:
     platform::PadState::Family padFamily = platform::PadState::Generic;
     bool padInUse = false;
     bool padSeen = false;
+    bool fullScreenHeld = false;
+    bool fullScreenPressed = false;
 };
 
 }  // namespace Yorun

@@ -24,6 +24,8 @@ public:
     // before any is seen).
     std::string Pad(Action action);
 
+    const Bindings& Bound() const { return keys.InUse(); }
+
     static std::string PadName(PadControl control, platform::PadState::Family family);
 
 private:

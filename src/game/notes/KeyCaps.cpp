@@ -17,8 +17,10 @@ constexpr const char* kBlankFiles[4] = {"cap_red.bmp", "cap_yellow.bmp", "cap_bl
 constexpr Action kColourActions[4] = {Action::Red, Action::Yellow, Action::Blue, Action::Green};
 // Where a cap's letter stands in its 48-pixel picture: left of the colour's mark.
 constexpr float kLetterCentreX = 15.0f;
-constexpr float kLetterTop = 8.0f;
+constexpr float kLetterTop = 7.0f;
 constexpr float kLetterWidth = 25.0f;
+// The text font's cells are 24 pixels high: a painted letter stands about 30.
+constexpr float kLetterScale = 1.5f;
 
 bool LoadCap(Corvane::CSprite& picture, const char* file) {
     const bool loaded = picture.Load(Corvane::g_pDevice, file, 1.0f, 0.0f, 1.0f, 1.0f);
@@ -66,9 +68,9 @@ void CKeyCaps::Draw(CNoticeArt& art, CKeyLabels& labels, int colour, float left,
     if (label == kLetters[colour]) {
         return;
     }
-    // A long name (Shift, Keypad 7) is set smaller to stay on the cap.
-    const float fit = std::min(1.0f, kLetterWidth * scale / std::max(1.0f, art.gold.Width(label)));
-    const float textScale = std::min(scale, fit);
+    // A letter as large as the painted ones; a long name (Shift, Keypad 7) smaller, to stay on the cap.
+    const float fit = kLetterWidth * scale / std::max(1.0f, art.text.Width(label));
+    const float textScale = std::min(kLetterScale * scale, fit);
     const float textTop =
         top + kLetterTop * scale + (art.gold.Height(scale) - art.gold.Height(textScale)) / 2.0f;
     art.text.alpha = alpha;

@@ -51,6 +51,10 @@ void CPauseControl::Draw(CNoticeArt& art, CKeyLabels& labels) {
         keys += (keys.empty() ? "" : " or ") + pad;
     }
     art.text.Draw(keys + " to go on", width / 2.0f, height / 2.0f + 24.0f, 1.0f, CTextFont::Align::Centre);
+    art.text.alpha = 0.7f;
+    art.text.Draw(labels.First(Action::Options) + " options", width / 2.0f, height / 2.0f + 56.0f, 1.0f,
+                  CTextFont::Align::Centre);
+    art.text.alpha = 1.0f;
 }
 
 }  // namespace Yorun

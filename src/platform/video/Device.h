@@ -78,6 +78,9 @@ public:
     // The renderer's own name, as SDL reports it ("opengl", "software", ...).
     const char* GetRendererName() const { return rendererName.c_str(); }
     bool IsInScene() const { return inScene; }
+    // Whole-number scaling of the picture from the next frame on, where the window is large enough for it.
+    void SetIntegerScale(bool on) { integerScaleWanted = on; }
+    bool WantsIntegerScale() const { return integerScaleWanted; }
     bool PresentsWithVsync() const { return vsync; }
     SDL_Renderer* GetSdlRenderer() const { return renderer; }
 
