@@ -292,6 +292,7 @@ void CGame::WatchHandedFile(const std::string& path) {
     }
     help.Close();
     recordsScreen.Close();
+    options.Close();
     replayFromRecords = false;
     if (player.IsPlaying() || afterReplayUpdates >= 0) {
         EndReplay();

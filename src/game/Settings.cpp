@@ -131,7 +131,7 @@ bool ReadSettings(const std::string& path, Settings& settings, std::string& erro
         if (line.front() == '[') {
             if (line.back() != ']') {
                 // What follows is read as in no section, so none of it counts for a section it is not in.
-                note(where + "a section header without its closing bracket");
+                note(where + "a section header without its closing bracket (what follows is passed over)");
                 section = "?";
                 continue;
             }
@@ -140,7 +140,7 @@ bool ReadSettings(const std::string& path, Settings& settings, std::string& erro
         }
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos) {
-            note(where + "not a setting (key = value)");
+            note(where + "not a setting (key = value), passed over");
             continue;
         }
         const std::string_view key = Trimmed(line.substr(0, equals));
@@ -148,11 +148,16 @@ bool ReadSettings(const std::string& path, Settings& settings, std::string& erro
         std::string problem;
         switch (Apply(section, key, value, read, problem)) {
             case Applied::Damaged:
-                note(where + problem);
+                note(where + problem + " (left at its default)");
                 break;
             case Applied::Unknown:
                 if (section != "?") {
                     read.others.push_back({std::string(section), std::string(line)});
+                }
+                // A control of another version's: said, since the player may have meant one of these.
+                if (section == "controls") {
+                    note(where + Corvane::PrintableText(key) +
+                         " is no control this version knows (kept as it is)");
                 }
                 break;
             default:
@@ -162,7 +167,7 @@ bool ReadSettings(const std::string& path, Settings& settings, std::string& erro
     std::string shared;
     DropSharedKeys(read.bindings, shared);
     if (!shared.empty()) {
-        note(shared);
+        note(shared + " (given its own key back)");
     }
     settings = read;
     if (!problems.empty()) {

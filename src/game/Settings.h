@@ -51,8 +51,8 @@ std::string SettingsPath();
 // Reads the settings. A missing file gives the defaults and true; a file that cannot be read gives the
 // defaults, false and the reason. A line that does not make sense (not a setting, a value out of its range,
 // a key that names no key) leaves its setting at its default and the rest of the file still counts: false,
-// with every such line named in the reason. Lines this version does not know are kept in `others`, and
-// written back with the rest.
+// with every such line named in the reason, and what became of it. Lines this version does not know are
+// kept in `others`, and written back with the rest; those of the controls are named too.
 bool ReadSettings(const std::string& path, Settings& settings, std::string& error);
 // Replaces the file whole (written beside it, synced and renamed over it), making its directory first;
 // false with the reason, and the old file untouched.

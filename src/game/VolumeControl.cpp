@@ -49,7 +49,7 @@ void CVolumeControl::Initialize(bool keepSettings, bool classic) {
     if (!path.empty()) {
         std::string error;
         if (!ReadSettings(path, settings, error)) {
-            platform::PrintError("%s: left at the default", error.c_str());
+            platform::PrintError("%s", error.c_str());
         }
     }
     kept = settings;
