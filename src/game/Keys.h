@@ -9,4 +9,10 @@ bool KeyTriggered(int key);
 // that a repeat would flip back).
 bool KeyNewlyPressed(int key);
 
+// Where the pointer is over the picture, in its pixels; false when it is elsewhere (or there is no mouse).
+bool PointerAt(int& x, int& y);
+// The pointer moved since the last update, or its left button went down in this one.
+bool PointerMoved();
+bool PointerClicked();
+
 }  // namespace Yorun

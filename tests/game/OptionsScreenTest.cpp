@@ -10,6 +10,8 @@
 
 #include "game/GameOptions.h"
 #include "game/controls/Bindings.h"
+#include "input/Input.h"
+#include "platform/input/InputSources.h"
 #include "platform/input/KeyCodes.h"
 #include "support/GameDriver.h"
 #include "support/TemporaryDirectory.h"
@@ -134,6 +136,58 @@ TEST_F(Options, ThePauseOverlayOpensThemAndClosingThemLeavesTheGamePaused) {
     driver->Frames(30);
     EXPECT_EQ(driver->Game().playScene.remainingTime, remaining);
     EXPECT_TRUE(SettingsSay("volume = 6\n"));
+}
+
+// A mouse whose pointer and left button a test sets.
+class PointingMouse final : public MouseSource {
+public:
+    PointingMouse() { SetMouseSource(this); }
+    ~PointingMouse() override { SetMouseSource(nullptr); }
+    bool Open() override { return true; }
+
+    int x = -1;
+    int y = -1;
+    bool down = false;
+
+protected:
+    bool ReadHeld(MouseState& state) override {
+        state = MouseState{};
+        state.pointerX = x;
+        state.pointerY = y;
+        state.buttons[0] = down ? 0x80 : 0;
+        return true;
+    }
+};
+
+// The pointer chooses the row it is over and a click takes it, on both pages.
+TEST_F(Options, TheMouseChoosesAndClicks) {
+    PointingMouse mouse;
+    // The input reads the mouse installed when it is made.
+    Corvane::g_pInput->Create();
+    const auto click = [this, &mouse](int x, int y) {
+        mouse.x = x;
+        mouse.y = y;
+        driver->Frame();
+        mouse.down = true;
+        driver->Frame();
+        mouse.down = false;
+        driver->Frame();
+    };
+    driver->Tap(DIK_O);
+    ASSERT_TRUE(Screen().IsOpen());
+    // The rows stand 44 pixels apart from y 120; the sound's is the second.
+    click(300, 120 + 44 + 10);
+    EXPECT_EQ(Screen().ChosenRow(), COptionsScreen::kSound);
+    EXPECT_TRUE(driver->Game().volume.settings.muted);
+    click(300, 120 + 44 * COptionsScreen::kControls + 10);
+    ASSERT_TRUE(Screen().ShowsControls());
+    // The red arrow's row, in the pad's column.
+    click(650, 92 + static_cast<int>(19.5f * static_cast<float>(static_cast<int>(Action::Red))) + 8);
+    EXPECT_TRUE(Screen().Controls().IsWaiting());
+    driver->Tap(DIK_BACK);
+    // Going back is a click too.
+    click(100, 92 + static_cast<int>(19.5f * CControlsList::kBackRow) + 8);
+    EXPECT_FALSE(Screen().ShowsControls());
 }
 
 }  // namespace

@@ -135,8 +135,8 @@ void CHelpCard::Draw(CNoticeArt& art, bool pauseOnFocusLoss, CKeyLabels& labels)
     DrawKeys(art, labels);
     DrawColourRule(art, 24.0f, 338.0f, labels);
     DrawDepthRule(art, 412.0f, 338.0f);
-    const std::string setting = labels.First(Action::Options) + "  pause when the window loses focus: " +
-                                (pauseOnFocusLoss ? "ON" : "OFF");
+    const std::string setting = labels.First(Action::Options) +
+                                "  pause when the window loses focus: " + (pauseOnFocusLoss ? "ON" : "OFF");
     art.text.Draw(setting, 24.0f, 550.0f);
     art.gold.Draw(labels.First(Action::Help) + " close", width - 24.0f, 550.0f, 1.0f,
                   CTextFont::Align::Right);

@@ -128,7 +128,18 @@ bool CControlsList::Update(CVolumeControl& settings, CBoundKeys& keys) {
         Keep(settings, keys, bindings);
         Say(std::string(InfoOf(static_cast<Action>(row)).name) + ": as the game comes");
     }
-    if (KeyNewlyPressed(platform::DIK_RETURN)) {
+    // The pointer chooses the row and the column it is over; a click takes them as Enter does.
+    int x = 0;
+    int y = 0;
+    const bool pointed = PointerAt(x, y) && static_cast<float>(y) >= kTop &&
+                         static_cast<float>(y) < kTop + kRowHeight * static_cast<float>(kRows);
+    if (pointed && PointerMoved()) {
+        row = static_cast<int>((static_cast<float>(y) - kTop) / kRowHeight);
+        for (int cell = 0; cell < 3; ++cell) {
+            column = static_cast<float>(x) >= kColumnLefts[cell] ? cell : column;
+        }
+    }
+    if (KeyNewlyPressed(platform::DIK_RETURN) || (pointed && PointerClicked())) {
         if (row == kBackRow) {
             return false;
         }

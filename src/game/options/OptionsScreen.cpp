@@ -95,7 +95,24 @@ void COptionsScreen::Update(CVolumeControl& settings, CBoundKeys& keys) {
     } else if (KeyTriggered(platform::DIK_RIGHT)) {
         Change(settings, 1);
     }
-    if (KeyNewlyPressed(platform::DIK_RETURN)) {
+    // The pointer chooses the row it is over; a click changes it as Enter does, and on the volume's value
+    // steps it down left of its middle and up right of it.
+    int x = 0;
+    int y = 0;
+    const bool pointed =
+        PointerAt(x, y) && static_cast<float>(x) >= kNameLeft - 16.0f &&
+        static_cast<float>(y) >= kTop - 8.0f &&
+        static_cast<float>(y) < kTop - 8.0f + kRowHeight * static_cast<float>(static_cast<int>(kRows));
+    const int pointedRow =
+        pointed ? static_cast<int>((static_cast<float>(y) - kTop + 8.0f) / kRowHeight) : -1;
+    if (pointed && PointerMoved()) {
+        row = pointedRow;
+    }
+    const bool clicked = pointed && PointerClicked() && pointedRow == row;
+    if (clicked && row == kVolume) {
+        Change(settings, static_cast<float>(x) < kValueLeft + 30.0f ? -1 : 1);
+    }
+    if (KeyNewlyPressed(platform::DIK_RETURN) || (clicked && row != kVolume)) {
         if (row == kBack) {
             open = false;
         } else if (row == kControls) {

@@ -25,6 +25,8 @@ constexpr std::uint32_t WM_IME_STARTCOMPOSITION = 0x010D;
 constexpr std::uint32_t WM_IME_ENDCOMPOSITION = 0x010E;
 constexpr std::uint32_t WM_IME_COMPOSITION = 0x010F;
 constexpr std::uint32_t WM_COMMAND = 0x0111;
+// The mouse's left button went down.
+constexpr std::uint32_t WM_LBUTTONDOWN = 0x0201;
 // The mouse wheel turned: lParam is the distance, 120 a notch, away from the user positive.
 constexpr std::uint32_t WM_MOUSEWHEEL = 0x020A;
 // Messages of the program's own begin at WM_APP.

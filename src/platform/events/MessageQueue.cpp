@@ -25,6 +25,9 @@ void NoteInLatch(const Message& message) {
         case WM_MOUSEWHEEL:
             latch.TurnWheel(static_cast<std::int32_t>(message.lParam));
             break;
+        case WM_LBUTTONDOWN:
+            latch.PressMouseButton(0);
+            break;
         default:
             break;
     }

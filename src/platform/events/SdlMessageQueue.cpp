@@ -151,6 +151,11 @@ void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
             }
             break;
         }
+        case SDL_MOUSEBUTTONDOWN:
+            if (event.button.button == SDL_BUTTON_LEFT) {
+                message.id = WM_LBUTTONDOWN;
+            }
+            break;
         case SDL_MOUSEWHEEL:
             message.id = WM_MOUSEWHEEL;
             message.lParam = event.wheel.y * 120;

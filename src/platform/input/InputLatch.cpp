@@ -66,6 +66,19 @@ void InputLatch::ApplyToPads(PadState* pads, int count) {
     }
 }
 
+void InputLatch::PressMouseButton(int button) {
+    if (button >= 0 && button < static_cast<int>(mousePresses.size())) {
+        mousePresses[static_cast<std::size_t>(button)] = true;
+    }
+}
+
+void InputLatch::ApplyToMouseButtons(std::uint8_t (&buttons)[8]) {
+    for (std::size_t button = 0; button < mousePresses.size(); ++button) {
+        buttons[button] |= mousePresses[button] ? 0x80 : 0;
+    }
+    mousePresses.fill(false);
+}
+
 std::int32_t InputLatch::TakeWheel() {
     const std::int32_t turned = wheel;
     wheel = 0;

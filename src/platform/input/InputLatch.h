@@ -26,6 +26,8 @@ public:
     void PressPadButton(std::int32_t pad, PadState::Button button);
     // The mouse wheel turned (120 a notch).
     void TurnWheel(std::int32_t delta);
+    // A mouse button went down (0 the left).
+    void PressMouseButton(int button);
 
     // A read of the keyboard (bit 7 set = down): the presses noted since the last read are added, held-back
     // keys are taken out, and the presses are forgotten.
@@ -35,6 +37,9 @@ public:
     void ApplyToPads(PadState* pads, int count);
     // The wheel's turn since the last call.
     std::int32_t TakeWheel();
+    // A read of the mouse's buttons (bit 7 set = down): the presses since the last read are added, and
+    // forgotten.
+    void ApplyToMouseButtons(std::uint8_t (&buttons)[8]);
 
 private:
     // More pads than this pressing buttons between two reads lose their presses, not their held buttons.
@@ -50,6 +55,7 @@ private:
     std::array<bool, 256> heldBack{};
     std::array<PadPresses, kPadCapacity> padPresses{};
     std::int32_t wheel = 0;
+    std::array<bool, 8> mousePresses{};
 };
 
 // The one latch, between the message queue in use and the sources in use. Touched by the main thread only.

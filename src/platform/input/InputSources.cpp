@@ -17,6 +17,7 @@ bool MouseSource::Read(MouseState& state) {
         return false;
     }
     state.wheel += GetInputLatch().TakeWheel();
+    GetInputLatch().ApplyToMouseButtons(state.buttons);
     return true;
 }
 

@@ -6,12 +6,16 @@
 
 namespace platform {
 
-// The mouse as read once per frame: motion and wheel since the last read, and eight buttons (bit 7 down).
+// The mouse as read once per frame: motion and wheel since the last read, and eight buttons (bit 7 down);
+// and where the pointer is over the picture, in the picture's own pixels whatever the window's size (−1
+// when it is elsewhere), for the menus a pointer can choose in.
 struct MouseState {
     std::int32_t x = 0;
     std::int32_t y = 0;
     std::int32_t wheel = 0;
     std::uint8_t buttons[8] = {};
+    std::int32_t pointerX = -1;
+    std::int32_t pointerY = -1;
 };
 
 // A game controller as read once per frame: axes scaled to −1000..1000, the hat as an angle in
