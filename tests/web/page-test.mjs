@@ -280,6 +280,53 @@ try {
     }, 20);
     check(Boolean(card) && Boolean(back), 'keys reach the game (F1 opens and closes the help card)');
 
+    // The options screen darkens the title as the card does, and Backspace takes it away.
+    await page.keyboard.press('o');
+    const options = await waitFor(async () => {
+        const look = await canvasLook(page);
+        return look.brightness < title.brightness * 0.75 ? look : null;
+    }, 20);
+    await page.keyboard.press('Backspace');
+    const optionsGone = await waitFor(async () => {
+        const look = await canvasLook(page);
+        return Math.abs(look.brightness - title.brightness) < 0.02 ? look : null;
+    }, 20);
+    check(Boolean(options) && Boolean(optionsGone), 'the options open with O and close with Backspace');
+
+    // A key in Z's place that types w (a French keyboard) is called W: the help card's red cap changes.
+    const capPoints = [];
+    for (let y = 438; y < 462; y += 3) {
+        for (let x = 30; x < 50; x += 3) {
+            capPoints.push([x, y]);
+        }
+    }
+    const capOf = async () => {
+        await page.keyboard.press('F1');
+        const look = await waitFor(async () => {
+            const shown = await canvasLook(page, capPoints);
+            return shown.brightness < title.brightness * 0.75 ? shown : null;
+        }, 20);
+        await page.keyboard.press('F1');
+        await waitFor(async () => Math.abs((await canvasLook(page)).brightness - title.brightness) < 0.02, 20);
+        return look;
+    };
+    const typeAt = async (place, typed, keyCode) => {
+        const session = await page.createCDPSession();
+        for (const type of ['keyDown', 'keyUp']) {
+            await session.send('Input.dispatchKeyEvent',
+                {type, code: place, key: typed, windowsVirtualKeyCode: keyCode, nativeVirtualKeyCode: keyCode});
+        }
+        await session.detach();
+    };
+    const zCap = await capOf();
+    await typeAt('KeyZ', 'w', 87);
+    const wCap = await capOf();
+    await typeAt('KeyZ', 'z', 90);
+    const zAgain = await capOf();
+    const same = (one, other) => one.colours.every((colour, index) => near(colour, other.colours[index], 12));
+    check(Boolean(zCap) && Boolean(wCap) && Boolean(zAgain) && !same(zCap, wCap) && same(zCap, zAgain),
+        'a key is called by what it types in the page (the red cap says W where Z\'s place types w)');
+
     // The audio callback runs at about the device's rate.
     const audio = await page.evaluate(async () => {
         const sdl = window.Module.SDL2;
