@@ -86,8 +86,7 @@ bool CGame::Initialize() {
 
 void CGame::ApplyDisplaySettings() {
     // What the options chose is added to what the command line asked for.
-    platform::Window* window =
-        Corvane::g_pApplication != nullptr ? Corvane::g_pApplication->GetWindowHandle() : nullptr;
+    platform::Window* window = MainWindow();
     if (volume.settings.fullScreen && window != nullptr && !window->IsFullscreen()) {
         window->SetFullscreen(true);
     }
@@ -124,8 +123,7 @@ void CGame::Update() {
     }
     volume.Update();
     if (!classic && boundKeys.TakeFullScreen()) {
-        if (platform::Window* window =
-                Corvane::g_pApplication != nullptr ? Corvane::g_pApplication->GetWindowHandle() : nullptr) {
+        if (platform::Window* window = MainWindow()) {
             window->SetFullscreen(!window->IsFullscreen());
         }
     }

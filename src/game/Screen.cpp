@@ -17,6 +17,10 @@ int ScreenHeight() {
     return Corvane::g_pApplication != nullptr ? Corvane::g_pApplication->height : kDefaultHeight;
 }
 
+platform::Window* MainWindow() {
+    return Corvane::g_pApplication != nullptr ? Corvane::g_pApplication->GetWindowHandle() : nullptr;
+}
+
 float FrameSeconds() {
     if (Corvane::g_pApplication == nullptr) {
         return 0.0f;

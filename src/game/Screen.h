@@ -1,5 +1,9 @@
 #pragma once
 
+namespace platform {
+class Window;
+}  // namespace platform
+
 namespace Yorun {
 
 // The client area the game lays itself out in: the application's width and height (800 × 600).
@@ -8,6 +12,9 @@ int ScreenHeight();
 
 // The frame's elapsed time in seconds, as the frame timer measured it.
 float FrameSeconds();
+
+// The main window, or null where there is none (a test's game).
+platform::Window* MainWindow();
 
 // Makes the directory beside the executable's own directory current ("mato_bmp", "mato_snd").
 void EnterDataDirectory(const char* name);

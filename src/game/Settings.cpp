@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/PrintableText.h"
+#include "base/TrimmedText.h"
 #include "game/controls/BindingsText.h"
 #include "platform/system/DataFiles.h"
 #include "platform/system/FileLock.h"
@@ -19,19 +20,12 @@ namespace {
 // Far more than a settings file needs: anything larger is not ours.
 constexpr std::size_t kLargestFile = 64 * 1024;
 
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
+using Corvane::TrimmedText;
 
 // Everything before a comment that follows the value.
 std::string_view WithoutComment(std::string_view text) {
     const std::size_t mark = text.find_first_of("#;");
-    return Trimmed(mark == std::string_view::npos ? text : text.substr(0, mark));
+    return TrimmedText(mark == std::string_view::npos ? text : text.substr(0, mark));
 }
 
 bool ReadVolume(std::string_view text, int& volume) {
@@ -121,7 +115,7 @@ bool ReadSettings(const std::string& path, Settings& settings, std::string& erro
     int number = 0;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
-        const std::string_view line = Trimmed(text.substr(start, end - start));
+        const std::string_view line = TrimmedText(text.substr(start, end - start));
         start = end + 1;
         ++number;
         if (line.empty() || line.front() == '#' || line.front() == ';') {
@@ -135,7 +129,7 @@ bool ReadSettings(const std::string& path, Settings& settings, std::string& erro
                 section = "?";
                 continue;
             }
-            section = Trimmed(line.substr(1, line.size() - 2));
+            section = TrimmedText(line.substr(1, line.size() - 2));
             continue;
         }
         const std::size_t equals = line.find('=');
@@ -143,7 +137,7 @@ bool ReadSettings(const std::string& path, Settings& settings, std::string& erro
             note(where + "not a setting (key = value), passed over");
             continue;
         }
-        const std::string_view key = Trimmed(line.substr(0, equals));
+        const std::string_view key = TrimmedText(line.substr(0, equals));
         const std::string_view value = WithoutComment(line.substr(equals + 1));
         std::string problem;
         switch (Apply(section, key, value, read, problem)) {

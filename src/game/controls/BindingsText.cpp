@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "base/PrintableText.h"
+#include "base/TrimmedText.h"
 #include "game/controls/KeyNames.h"
 
 namespace Yorun {
@@ -10,14 +11,6 @@ namespace Yorun {
 namespace {
 
 constexpr std::string_view kPadSuffix = "_pad";
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 bool ActionNamed(std::string_view name, Action& action) {
     for (int index = 0; index < kActionCount; ++index) {
@@ -39,7 +32,8 @@ bool ReadKeys(std::string_view value, bool characters,
     int slot = 0;
     for (std::size_t start = 0; start <= value.size(); ++slot) {
         const std::size_t comma = std::min(value.find(',', start), value.size());
-        const KeyBinding key = BindingNamed(Trimmed(value.substr(start, comma - start)), characters);
+        const KeyBinding key =
+            BindingNamed(Corvane::TrimmedText(value.substr(start, comma - start)), characters);
         if (slot >= Bindings::kKeysPerAction || key.IsNone() || Bindings::IsReserved(key)) {
             return false;
         }

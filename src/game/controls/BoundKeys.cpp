@@ -38,6 +38,11 @@ std::uint8_t CBoundKeys::PlaceOf(const KeyBinding& key) {
     }
 }
 
+std::uint8_t CBoundKeys::PlaceOf(Action action, int slot) {
+    Resolve();
+    return places[static_cast<int>(action)][slot];
+}
+
 void CBoundKeys::Resolve() {
     const unsigned generation = platform::GetKeyboardLayout().Generation();
     if (resolved && generation == layoutGeneration) {

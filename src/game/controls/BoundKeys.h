@@ -24,6 +24,8 @@ public:
     // Where a binding is read now: a character at the place of the layout in force that types it, or where
     // a US keyboard has it when no key does; 0 for none.
     std::uint8_t PlaceOf(const KeyBinding& key);
+    // The same for the key in use in an action's slot, found once for each layout and set of bindings.
+    std::uint8_t PlaceOf(Action action, int slot);
 
     // What went down at the last read and was not held at the one before: a place, 0 for none; a pad's
     // control, None for none.
@@ -42,7 +44,7 @@ public:
     bool PadSeen() const { return padSeen; }
 
 private:
-    static constexpr int kControls = 16;
+    static constexpr int kControls = static_cast<int>(PadControl::RightTrigger) + 1;
 
     void Resolve();
     static bool Held(const platform::PadState& pad, PadControl control);

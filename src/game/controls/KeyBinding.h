@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/input/PadState.h"
+
 namespace Yorun {
 
 // One key an action is bound to: a place on the keyboard (a DirectInput key code, whatever the layout
@@ -23,20 +25,21 @@ struct KeyBinding {
 // one of the triggers pulled past half way.
 enum class PadControl : std::int8_t {
     None = -1,
-    South,
-    East,
-    West,
-    North,
-    Start = 5,
-    LeftShoulder,
-    RightShoulder,
-    DpadUp,
-    DpadDown,
-    DpadLeft,
-    DpadRight,
-    LeftStick,
-    RightStick,
-    LeftTrigger,
+    South = platform::PadState::South,
+    East = platform::PadState::East,
+    West = platform::PadState::West,
+    North = platform::PadState::North,
+    // Back is no control of the game's: it quits.
+    Start = platform::PadState::Start,
+    LeftShoulder = platform::PadState::LeftShoulder,
+    RightShoulder = platform::PadState::RightShoulder,
+    DpadUp = platform::PadState::DpadUp,
+    DpadDown = platform::PadState::DpadDown,
+    DpadLeft = platform::PadState::DpadLeft,
+    DpadRight = platform::PadState::DpadRight,
+    LeftStick = platform::PadState::LeftStick,
+    RightStick = platform::PadState::RightStick,
+    LeftTrigger = platform::PadState::ButtonCount,
     RightTrigger,
 };
 

@@ -61,7 +61,14 @@ constexpr PadNames kPadNames[] = {
 }  // namespace
 
 std::string CKeyLabels::Of(const KeyBinding& binding) {
-    const std::uint8_t place = keys.PlaceOf(binding);
+    return CapAt(keys.PlaceOf(binding), binding);
+}
+
+std::string CKeyLabels::Of(Action action, int slot) {
+    return CapAt(keys.PlaceOf(action, slot), keys.InUse().Of(action).keys[slot]);
+}
+
+std::string CKeyLabels::CapAt(std::uint8_t place, const KeyBinding& binding) {
     if (place == 0) {
         return binding.kind == KeyBinding::Kind::Character ? CapText(binding.character) : std::string();
     }
@@ -78,9 +85,9 @@ std::string CKeyLabels::Of(const KeyBinding& binding) {
 }
 
 std::string CKeyLabels::First(Action action) {
-    for (const KeyBinding& key : keys.InUse().Of(action).keys) {
-        if (!key.IsNone()) {
-            return Of(key);
+    for (int slot = 0; slot < Bindings::kKeysPerAction; ++slot) {
+        if (!keys.InUse().Of(action).keys[slot].IsNone()) {
+            return Of(action, slot);
         }
     }
     return {};
@@ -88,9 +95,9 @@ std::string CKeyLabels::First(Action action) {
 
 std::string CKeyLabels::All(Action action, std::string_view between) {
     std::string text;
-    for (const KeyBinding& key : keys.InUse().Of(action).keys) {
-        if (!key.IsNone()) {
-            text += (text.empty() ? "" : std::string(between)) + Of(key);
+    for (int slot = 0; slot < Bindings::kKeysPerAction; ++slot) {
+        if (!keys.InUse().Of(action).keys[slot].IsNone()) {
+            text += (text.empty() ? "" : std::string(between)) + Of(action, slot);
         }
     }
     return text;

@@ -16,6 +16,8 @@ public:
 
     // The cap of the key a binding is read at; empty for none.
     std::string Of(const KeyBinding& binding);
+    // The cap of the key in an action's slot.
+    std::string Of(Action action, int slot);
     // The action's first key, or its second when it has no first; empty for none.
     std::string First(Action action);
     // All the action's keys, between each two the text given.
@@ -24,11 +26,11 @@ public:
     // before any is seen).
     std::string Pad(Action action);
 
-    const Bindings& Bound() const { return keys.InUse(); }
-
     static std::string PadName(PadControl control, platform::PadState::Family family);
 
 private:
+    std::string CapAt(std::uint8_t place, const KeyBinding& binding);
+
     CBoundKeys& keys;
 };
 

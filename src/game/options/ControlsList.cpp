@@ -176,8 +176,7 @@ void CControlsList::Draw(CNoticeArt& art, CKeyLabels& labels) {
         }
         const Action action = static_cast<Action>(index);
         font.Draw(NameOf(action), kNameLeft, top, kRowScale);
-        const Bindings::Entry& entry = labels.Bound().Of(action);
-        const std::string cells[3] = {labels.Of(entry.keys[0]), labels.Of(entry.keys[1]), labels.Pad(action)};
+        const std::string cells[3] = {labels.Of(action, 0), labels.Of(action, 1), labels.Pad(action)};
         for (int cell = 0; cell < 3; ++cell) {
             const bool here = chosen && cell == column;
             std::string text = cells[cell].empty() ? "-" : cells[cell];

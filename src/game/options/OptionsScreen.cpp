@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Application.h"
 #include "base/DeviceHandles.h"
 #include "game/Keys.h"
 #include "game/Screen.h"
@@ -22,10 +21,6 @@ constexpr float kTop = 120.0f;
 constexpr float kRowHeight = 44.0f;
 constexpr float kNameLeft = 120.0f;
 constexpr float kValueLeft = 500.0f;
-
-platform::Window* MainWindow() {
-    return Corvane::g_pApplication != nullptr ? Corvane::g_pApplication->GetWindowHandle() : nullptr;
-}
 
 bool FullScreen(const Settings& settings) {
     const platform::Window* window = MainWindow();

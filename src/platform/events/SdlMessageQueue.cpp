@@ -94,9 +94,6 @@ void SdlMessageQueue::Translate(const SDL_Event& event, Message& message) {
             message.id = (event.key.keysym.mod & KMOD_ALT) != 0 ? WM_SYSKEYDOWN : WM_KEYDOWN;
             message.wParam = KeyCodeOf(event.key.keysym.scancode);
             message.lParam = event.key.repeat != 0 ? kKeyWasDown : 0;
-            // What the key typed is what the player reads on it: a browser tells no other way.
-            GetSdlKeyboardLayout().Learn(static_cast<std::uint8_t>(message.wParam),
-                                         CharacterOfKey(event.key.keysym.sym));
             if (event.key.keysym.sym == SDLK_ESCAPE) {
                 Message character;
                 character.id = WM_CHAR;
