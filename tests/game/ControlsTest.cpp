@@ -282,4 +282,23 @@ TEST_F(ControlsKept, TheKeptBindingsPlayAndTheClassicGameKeepsItsOwnKeys) {
     EXPECT_EQ(RedFrom(true), std::make_pair(false, true));
 }
 
+// The classic game reads the keyboard as it is: the Pause key is the Pause key's code, and Q is Q's. The
+// bindings would make Pause press P's code and take Q for the red arrow.
+TEST_F(ControlsKept, TheClassicGameReadsTheKeysAsTheyAre) {
+    for (const bool classic : {false, true}) {
+        GameOptions options;
+        options.save = true;
+        options.classic = classic;
+        SetGameOptions(options);
+        GameDriver driver;
+        ASSERT_TRUE(driver.Initialize());
+        driver.keyboard.Press(DIK_PAUSE);
+        driver.keyboard.Press(DIK_Q);
+        driver.Frame();
+        EXPECT_EQ(Corvane::g_pInput->IsKeyDown(DIK_PAUSE), classic) << classic;
+        EXPECT_EQ(Corvane::g_pInput->IsKeyDown(DIK_Q), classic) << classic;
+        EXPECT_EQ(Corvane::g_pInput->IsKeyDown(DIK_P), !classic) << classic;
+    }
+}
+
 }  // namespace

@@ -137,6 +137,34 @@ TEST(PadTap, APadButtonTappedBetweenTwoFramesPressesItsKeyForOneFrame) {
     SDL_JoystickDetachVirtual(index);
 }
 
+// A click that starts and ends between two frames: the mouse's own state never shows it.
+TEST(Pointer, AClickBetweenTwoFramesHoldsTheLeftButtonForOneFrame) {
+    ASSERT_TRUE(InitVideo("Yorun"));
+    Corvane::CApplication application;
+    application.active = true;
+    Corvane::CInput input;
+    ASSERT_TRUE(Succeeded(input.Create()));
+    const auto frame = [&] {
+        Message message;
+        while (GetMessageQueue().Peek(message)) {
+            Corvane::MainWindowProc(nullptr, message);
+        }
+        input.Refresh(application.active);
+    };
+    frame();
+    SDL_Event event{};
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.button = SDL_BUTTON_LEFT;
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
+    event.type = SDL_MOUSEBUTTONUP;
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
+    frame();
+    EXPECT_NE(input.mouse.buttons[0] & 0x80, 0);
+    EXPECT_NE(input.mouseTriggered.buttons[0], 0);
+    frame();
+    EXPECT_EQ(input.mouse.buttons[0] & 0x80, 0);
+}
+
 TEST(Pointer, HidesWhileKeysArePressedAndComesBackWhenTheMouseMoves) {
     ASSERT_TRUE(InitVideo("Yorun"));
     const auto deliver = [](SDL_EventType type) {
