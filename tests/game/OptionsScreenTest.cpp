@@ -80,6 +80,10 @@ TEST_F(Options, AKeyIsChangedOnTheScreenSwappedWithTheActionThatHadItAndKept) {
     Taps(DIK_DOWN, static_cast<int>(Action::Red));
     driver->Tap(DIK_RETURN);
     EXPECT_TRUE(Screen().Controls().IsWaiting());
+    // Enter keeps its meaning: the list says so and goes on waiting.
+    driver->Tap(DIK_RETURN);
+    EXPECT_TRUE(Screen().Controls().IsWaiting());
+    EXPECT_EQ(Screen().Controls().Message(), "Enter keeps its own meaning: choose another key");
     // Backspace gives up waiting and changes nothing.
     driver->Tap(DIK_BACK);
     EXPECT_FALSE(Screen().Controls().IsWaiting());
