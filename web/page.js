@@ -33,6 +33,12 @@
         canvas.focus();
     });
 
+    // The build of the site this page belongs to (written in by tools/web/seal-site.mjs): every file the
+    // page asks for names it, so that the files kept for visits with no network are always one build's.
+    const build = /^[0-9a-f]+$/.test(document.documentElement.dataset.build || '')
+        ? document.documentElement.dataset.build : null;
+    const ofThisBuild = (name) => (build ? name + '?build=' + build : name);
+
     // The classic game (?classic) is the game as it first was: it watches no replay handed to it.
     const params = new URLSearchParams(location.search);
     const classic = params.has('classic');
@@ -232,6 +238,7 @@
 
     window.Module = {
         canvas: canvas,
+        locateFile: (name, prefix) => prefix + ofThisBuild(name),
         arguments: args,
         showMessage: showMessage,
         takeFileTurn: takeFileTurn,
@@ -260,6 +267,9 @@
         onRuntimeInitialized: function () {
             running = true;
             learnKeyboardLayout();
+            keepAwake();
+            // After the title's first frames, which the site's copy must not hold up.
+            setTimeout(keepSite, 1000);
             if (waitingReplay !== null) {
                 const {name, bytes} = waitingReplay;
                 waitingReplay = null;
@@ -279,6 +289,10 @@
         },
         onExit: function (status) {
             exited = true;
+            letSleep();
+            if (status !== 0) {
+                forgetKeptSite();
+            }
             const reason = status === 0 ? 'Yorun has closed.'
                 : status === 2 ? 'Yorun could not load its pictures and sounds.'
                 : 'Yorun could not start.';
@@ -287,6 +301,8 @@
         },
         onAbort: function (what) {
             exited = true;
+            letSleep();
+            forgetKeptSite();
             showMessage('Yorun stopped', 'Something went wrong: ' + what + '\nReload the page to play again.');
         },
     };
@@ -302,6 +318,87 @@
                   'The site must hold every file that scripts/web put in build-web/site.'
                 : text);
             soundHint.hidden = true;
+            forgetKeptSite();
+        }
+    });
+
+    // The site kept for visits with no network, when a start fails: it may be a build the rest of the site
+    // no longer matches. The next visit then takes the site from the network, and keeps it afresh.
+    function forgetKeptSite() {
+        if (!('serviceWorker' in navigator) || !window.caches) {
+            return;
+        }
+        navigator.serviceWorker.getRegistrations()
+            .then((registrations) => Promise.all(registrations.map((registration) => registration.unregister())))
+            .then(() => caches.keys())
+            .then((names) => Promise.all(names.filter((name) => name.startsWith('yorun-'))
+                .map((name) => caches.delete(name))))
+            .then(() => {
+                const text = document.getElementById('message-text');
+                if (!messagePanel.hidden && !text.textContent.includes('kept for visits')) {
+                    text.textContent += '\n\nThe copy of the site kept for visits with no network has been ' +
+                        'removed: a reload takes the site afresh.';
+                }
+            })
+            .catch((error) => console.warn('Yorun: the kept copy of the site could not be removed:', error));
+    }
+
+    // The site is kept for visits with no network once it has started; nothing is lost without it.
+    function keepSite() {
+        if (!build || !('serviceWorker' in navigator) || !window.isSecureContext) {
+            return;
+        }
+        navigator.serviceWorker.register('service-worker.js')
+            .catch((error) => console.warn('Yorun: the site cannot be kept for visits with no network:', error));
+    }
+
+    // The screen stays on while the game is played: from each key, touch or click for a few minutes, so
+    // that a round or a replay being watched is never cut by the screen going dark, and a page left on its
+    // title lets the screen sleep. Taken again when the page comes back, which gives it up when hidden.
+    const AWAKE_MS = 3 * 60 * 1000;
+    let wakeLock = null;
+    let wakeAsked = false;
+    let sleepTimer = null;
+    function keepAwake() {
+        clearTimeout(sleepTimer);
+        sleepTimer = setTimeout(letSleep, AWAKE_MS);
+        takeWakeLock();
+    }
+    async function takeWakeLock() {
+        if (wakeLock !== null || wakeAsked || exited || !running || document.visibilityState !== 'visible' ||
+            !navigator.wakeLock) {
+            return;
+        }
+        wakeAsked = true;
+        try {
+            const lock = await navigator.wakeLock.request('screen');
+            lock.addEventListener('release', () => {
+                if (wakeLock === lock) {
+                    wakeLock = null;
+                }
+            });
+            wakeLock = lock;
+            window.dispatchEvent(new Event('yorun-kept-awake'));
+        } catch (error) {
+            // Refused (a battery saver, or a browser that asks first): the screen keeps its own timer.
+        } finally {
+            wakeAsked = false;
+        }
+    }
+    function letSleep() {
+        clearTimeout(sleepTimer);
+        sleepTimer = null;
+        if (wakeLock !== null) {
+            wakeLock.release().catch(() => {});
+            wakeLock = null;
+        }
+    }
+    for (const kind of ['keydown', 'pointerdown', 'touchstart']) {
+        window.addEventListener(kind, () => keepAwake(), {capture: true, passive: true});
+    }
+    document.addEventListener('visibilitychange', () => {
+        if (document.visibilityState === 'visible' && sleepTimer !== null) {
+            takeWakeLock();
         }
     });
 
@@ -383,7 +480,10 @@
     });
 
     const script = document.createElement('script');
-    script.src = 'yorun.js';
-    script.onerror = () => showMessage('Yorun could not load', 'yorun.js is missing from this site.');
+    script.src = ofThisBuild('yorun.js');
+    script.onerror = () => {
+        showMessage('Yorun could not load', 'yorun.js is missing from this site.');
+        forgetKeptSite();
+    };
     document.body.appendChild(script);
 }());

@@ -11,9 +11,11 @@ const TYPES = {
     '.wasm': 'application/wasm',
     '.data': 'application/octet-stream',
     '.png': 'image/png',
+    '.webmanifest': 'application/manifest+json',
 };
 
-export function serve(root) {
+// Serves root on the given port (any free one by default); the server, and the site's address.
+export function serve(root, port = 0) {
     const server = http.createServer((request, response) => {
         const url = new URL(request.url, 'http://localhost');
         const relative = decodeURIComponent(url.pathname === '/' ? '/index.html' : url.pathname);
@@ -32,6 +34,6 @@ export function serve(root) {
         });
     });
     return new Promise((resolve) => {
-        server.listen(0, '127.0.0.1', () => resolve({server, url: `http://127.0.0.1:${server.address().port}/`}));
+        server.listen(port, '127.0.0.1', () => resolve({server, url: `http://127.0.0.1:${server.address().port}/`}));
     });
 }
