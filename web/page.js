@@ -409,17 +409,32 @@
         console.warn('Yorun: no WebGL in this browser; drawing without it, more slowly.');
     }
 
-    // Browsers start sound only after the player has touched the page: SDL resumes it at the first key or
-    // click; the hint stays until it has.
+    // Browsers start sound only after the player has touched the page, and only from within the handler of
+    // a gesture they count as one: a key, a click, or a finger lifted (a finger put down is not one on
+    // phones). SDL tries at the first key, click or touch only; the page tries at each until the sound runs,
+    // and the hint stays until it does.
     const AudioContextType = window.AudioContext || window.webkitAudioContext;
     if (!AudioContextType) {
         soundHint.textContent = 'This browser has no sound for web pages: the game plays silently';
     } else {
+        const gestures = ['keydown', 'mousedown', 'pointerup', 'touchend', 'click'];
+        const startSound = () => {
+            const context = window.Module.SDL2 && window.Module.SDL2.audioContext;
+            if (context && context.state === 'suspended' && document.visibilityState === 'visible') {
+                context.resume().catch(() => {});
+            }
+        };
+        for (const gesture of gestures) {
+            window.addEventListener(gesture, startSound, {capture: true, passive: true});
+        }
         const watchSound = setInterval(() => {
             const context = window.Module.SDL2 && window.Module.SDL2.audioContext;
             if (context && context.state === 'running') {
                 soundHint.hidden = true;
                 clearInterval(watchSound);
+                for (const gesture of gestures) {
+                    window.removeEventListener(gesture, startSound, {capture: true});
+                }
             }
         }, 250);
     }

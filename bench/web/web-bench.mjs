@@ -21,7 +21,7 @@ const kib = (bytes) => (bytes / 1024).toFixed(0).padStart(6) + ' KiB';
 console.log('What the page loads before the title (raw, gzipped at level 9):');
 let raw = 0;
 let packed = 0;
-for (const name of ['index.html', 'page.js', 'page.css', 'icon.png', 'yorun.js', 'yorun.wasm', 'yorun.data']) {
+for (const name of ['index.html', 'page.js', 'touch.js', 'page.css', 'icon.png', 'yorun.js', 'yorun.wasm', 'yorun.data']) {
     const bytes = fs.readFileSync(path.join(site, name));
     const gzipped = zlib.gzipSync(bytes, {level: 9}).length;
     raw += bytes.length;

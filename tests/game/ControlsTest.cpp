@@ -13,6 +13,7 @@
 #include "game/controls/KeyLabels.h"
 #include "input/Input.h"
 #include "platform/input/KeyCodes.h"
+#include "platform/input/TouchControls.h"
 #include "support/ImageFiles.h"
 #include "support/PlayField.h"
 #include "support/ReplayScript.h"
@@ -68,6 +69,29 @@ TEST_F(Controls, AReboundColourKeyLoosesThatColourAndItsOldKeyNoLongerDoes) {
     Use(bindings);
     EXPECT_EQ(ShotBy({DIK_Z}), COLOUR_RED);
     EXPECT_EQ(ShotBy({DIK_C}), COLOUR_BLUE);
+}
+
+// The page's touch controls take their actions whatever the keys are bound to; a tap that ends between two
+// frames looses one arrow, and a control held looses as a held key does.
+TEST_F(Controls, ATouchedControlTakesItsActionWhateverTheKeysAndATapBetweenTwoFramesCountsOnce) {
+    TouchControls& touch = GetTouchControls();
+    Bindings bindings;
+    bindings.BindKey(Action::Red, 0, KeyBinding::AtPlace(DIK_Q));
+    Use(bindings);
+    touch.Press("red");
+    touch.Release("red");
+    EXPECT_EQ(ShotBy({}), COLOUR_RED);
+    EXPECT_EQ(ShotBy({}), -1);
+
+    touch.Press("green");
+    EXPECT_EQ(ShotBy({}), COLOUR_GREEN);
+    EXPECT_EQ(ShotBy({}), COLOUR_GREEN);
+    touch.ReleaseAll();
+    EXPECT_EQ(ShotBy({}), -1);
+    // A name that is no action's takes none.
+    touch.Press("red arrow, please");
+    EXPECT_EQ(ShotBy({}), -1);
+    touch.ReleaseAll();
 }
 
 // What each layout's keys say, and the one that says M mutes: on a French keyboard it is where a US

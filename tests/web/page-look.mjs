@@ -1,5 +1,5 @@
 // What the tests see of the page: the browser they see it in, waiting for a condition, the canvas as the
-// screen shows it, the title.
+// screen shows it, the title, where the game stands (from its picture), and a game started by the keys.
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -76,4 +76,79 @@ export async function startChromium() {
             '--autoplay-policy=no-user-gesture-required'],
     });
     return {browser, profile};
+}
+
+// A pixel of one of the game's 24-bit BMP pictures, as [r, g, b].
+let art = null;
+const pictures = new Map();
+// The folder of the game's pictures, which tell where the game stands.
+export function useArt(folder) {
+    art = folder;
+}
+
+function artPixel(name, x, y) {
+    if (!pictures.has(name)) {
+        pictures.set(name, fs.readFileSync(path.join(art, name)));
+    }
+    const bytes = pictures.get(name);
+    const start = bytes.readUInt32LE(10);
+    const width = bytes.readInt32LE(18);
+    const height = bytes.readInt32LE(22);
+    const stride = Math.ceil((width * 3) / 4) * 4;
+    const at = start + (height - 1 - y) * stride + x * 3;
+    return [bytes[at + 2], bytes[at + 1], bytes[at]];
+}
+
+export function near(a, b, tolerance = 6) {
+    return a.every((channel, index) => Math.abs(channel - b[index]) <= tolerance);
+}
+
+// Where the game stands, from its picture: the title's menu with start lit, the difficulty menu with easy
+// lit, or the field seen through the bottom of the picture, where nothing but the play band goes (the
+// field as it is, under the band in play, or under the band and the pause's veil), as most of three points
+// there say; or something else.
+const BAND_POINTS = [[420, 506], [480, 506], [780, 506]];
+export async function whereAt(page) {
+    const look = await canvasLook(page, [[400, 320], ...BAND_POINTS]);
+    const [button, ...band] = look.colours;
+    const votes = new Map();
+    band.forEach((colour, index) => {
+        const field = artPixel('Yorun_back.bmp', ...BAND_POINTS[index]);
+        const shades = {field: 1, play: 0.7, paused: 0.7 * 0.4};
+        for (const [where, shade] of Object.entries(shades)) {
+            if (near(colour, field.map((channel) => channel * shade), 8)) {
+                votes.set(where, (votes.get(where) || 0) + 1);
+            }
+        }
+    });
+    for (const [where, count] of votes) {
+        if (count >= 2) {
+            return where;
+        }
+    }
+    // The menus' buttons, where targets fly in play: only once the field is not what is shown.
+    if (near(button, artPixel('始める2.bmp', 75, 20))) {
+        return 'title';
+    }
+    if (near(button, artPixel('易しい2.bmp', 75, 20))) {
+        return 'difficulty';
+    }
+    return 'elsewhere';
+}
+
+export async function waitUntilAt(page, where, seconds) {
+    return waitFor(async () => (await whereAt(page)) === where, seconds, 100);
+}
+
+// Starts a game on easy from the title; the moment play began, or null.
+export async function startGame(page) {
+    if (!(await waitUntilAt(page, 'title', 60))) {
+        return null;
+    }
+    await page.keyboard.press('Enter');
+    if (!(await waitUntilAt(page, 'difficulty', 20))) {
+        return null;
+    }
+    await page.keyboard.press('Enter');
+    return (await waitUntilAt(page, 'play', 20)) ? Date.now() : null;
 }

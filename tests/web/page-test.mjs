@@ -9,7 +9,9 @@
 //   node tests/web/page-test.mjs SITE_DIR GOLDEN_DIR ART_DIR
 import fs from 'node:fs';
 import path from 'node:path';
-import {canvasLook, sleep, startChromium, titleShown, waitFor} from './page-look.mjs';
+import {
+    canvasLook, near, sleep, startChromium, startGame, titleShown, useArt, waitFor, waitUntilAt, whereAt,
+} from './page-look.mjs';
 import {serve} from './static-server.mjs';
 
 const [site, golden, art] = process.argv.slice(2).map((folder) => path.resolve(folder));
@@ -17,6 +19,7 @@ if (!site || !golden || !art) {
     console.error('usage: node page-test.mjs SITE_DIR GOLDEN_DIR ART_DIR');
     process.exit(2);
 }
+useArt(art);
 
 let failures = 0;
 function check(ok, what, detail = '') {
@@ -24,62 +27,6 @@ function check(ok, what, detail = '') {
     if (!ok) {
         failures += 1;
     }
-}
-
-// A pixel of one of the game's 24-bit BMP pictures, as [r, g, b].
-const pictures = new Map();
-function artPixel(name, x, y) {
-    if (!pictures.has(name)) {
-        pictures.set(name, fs.readFileSync(path.join(art, name)));
-    }
-    const bytes = pictures.get(name);
-    const start = bytes.readUInt32LE(10);
-    const width = bytes.readInt32LE(18);
-    const height = bytes.readInt32LE(22);
-    const stride = Math.ceil((width * 3) / 4) * 4;
-    const at = start + (height - 1 - y) * stride + x * 3;
-    return [bytes[at + 2], bytes[at + 1], bytes[at]];
-}
-
-function near(a, b, tolerance = 6) {
-    return a.every((channel, index) => Math.abs(channel - b[index]) <= tolerance);
-}
-
-// Where the game stands, from its picture: the title's menu with start lit, the difficulty menu with easy
-// lit, or the field seen through the bottom of the picture, where nothing but the play band goes (the
-// field as it is, under the band in play, or under the band and the pause's veil), as most of three points
-// there say; or something else.
-const BAND_POINTS = [[420, 506], [480, 506], [780, 506]];
-async function whereAt(page) {
-    const look = await canvasLook(page, [[400, 320], ...BAND_POINTS]);
-    const [button, ...band] = look.colours;
-    const votes = new Map();
-    band.forEach((colour, index) => {
-        const field = artPixel('Yorun_back.bmp', ...BAND_POINTS[index]);
-        const shades = {field: 1, play: 0.7, paused: 0.7 * 0.4};
-        for (const [where, shade] of Object.entries(shades)) {
-            if (near(colour, field.map((channel) => channel * shade), 8)) {
-                votes.set(where, (votes.get(where) || 0) + 1);
-            }
-        }
-    });
-    for (const [where, count] of votes) {
-        if (count >= 2) {
-            return where;
-        }
-    }
-    // The menus' buttons, where targets fly in play: only once the field is not what is shown.
-    if (near(button, artPixel('始める2.bmp', 75, 20))) {
-        return 'title';
-    }
-    if (near(button, artPixel('易しい2.bmp', 75, 20))) {
-        return 'difficulty';
-    }
-    return 'elsewhere';
-}
-
-async function waitUntilAt(page, where, seconds) {
-    return waitFor(async () => (await whereAt(page)) === where, seconds, 100);
 }
 
 const consoleLines = [];
@@ -139,19 +86,6 @@ function keptSettings(page) {
 function volumeKept(settings) {
     const line = /^volume = (\d+)$/m.exec(settings);
     return line ? Number(line[1]) : null;
-}
-
-// Starts a game on easy from the title; the moment play began, or null.
-async function startGame(page) {
-    if (!(await waitUntilAt(page, 'title', 60))) {
-        return null;
-    }
-    await page.keyboard.press('Enter');
-    if (!(await waitUntilAt(page, 'difficulty', 20))) {
-        return null;
-    }
-    await page.keyboard.press('Enter');
-    return (await waitUntilAt(page, 'play', 20)) ? Date.now() : null;
 }
 
 // Keeps playing with the fire and cursor keys until the round is over (the field seen otherwise than in

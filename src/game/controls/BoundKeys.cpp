@@ -5,6 +5,7 @@
 #include "game/controls/KeyNames.h"
 #include "platform/input/KeyCodes.h"
 #include "platform/input/KeyboardLayout.h"
+#include "platform/input/TouchControls.h"
 
 namespace Yorun {
 
@@ -87,6 +88,7 @@ void CBoundKeys::Map(const std::uint8_t (&keyboard)[256], const platform::PadSta
     // Enter always confirms.
     keys[platform::DIK_RETURN] = keyboard[platform::DIK_RETURN] & 0x80;
 
+    const platform::TouchControls& touch = platform::GetTouchControls();
     std::array<bool, kControls> controls{};
     for (int pad = 0; pad < count; ++pad) {
         for (int control = 0; control < kControls; ++control) {
@@ -104,6 +106,8 @@ void CBoundKeys::Map(const std::uint8_t (&keyboard)[256], const platform::PadSta
         }
         const PadControl pad = bindings.entries[action].pad;
         down = down || (pad != PadControl::None && controls[static_cast<int>(pad)]);
+        // The page's touch controls take the actions themselves, whatever keys and buttons are bound.
+        down = down || touch.Down(InfoOf(static_cast<Action>(action)).fileName);
         if (down && presses != 0) {
             keys[presses] |= 0x80;
         }
@@ -157,6 +161,7 @@ void CBoundKeys::Map(const std::uint8_t (&keyboard)[256], const platform::PadSta
             }
         }
     }
+    platform::GetTouchControls().EndRead();
 }
 
 }  // namespace Yorun

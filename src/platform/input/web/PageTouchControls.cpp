@@ -1,0 +1,20 @@
+#include <emscripten.h>
+
+#include "platform/input/TouchControls.h"
+
+// The page's touch controls: a control put down (down 1) or let go (down 0), by its action's name.
+extern "C" EMSCRIPTEN_KEEPALIVE void yorun_touch_control(const char* name, int down) {
+    if (name == nullptr) {
+        return;
+    }
+    if (down != 0) {
+        platform::GetTouchControls().Press(name);
+    } else {
+        platform::GetTouchControls().Release(name);
+    }
+}
+
+// The page hid its controls: whatever they held is let go.
+extern "C" EMSCRIPTEN_KEEPALIVE void yorun_touch_release_all() {
+    platform::GetTouchControls().ReleaseAll();
+}
