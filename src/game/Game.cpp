@@ -63,6 +63,7 @@ bool CGame::Initialize() {
     classic = GetGameOptions().classic;
     records.Open(GetGameOptions().save && !classic);
     titleScene.records = &records;
+    titleScene.answersClicks = !classic;
     if (!(titleScene.Initialize() && curtain.Initialize() && playScene.Initialize() &&
           scoreScreen.Initialize())) {
         return false;
@@ -409,7 +410,10 @@ void CGame::UpdateScenes() {
 
 void CGame::ScoreStep() {
     scoreScreen.Update();
-    if (Corvane::g_pInput != nullptr && Corvane::g_pInput->IsKeyTriggered(platform::DIK_RETURN)) {
+    // Besides the classic game a click or a tap goes on as Enter does.
+    const bool clicked = !classic && PointerClicked();
+    if (Corvane::g_pInput != nullptr &&
+        (Corvane::g_pInput->IsKeyTriggered(platform::DIK_RETURN) || clicked)) {
         PlayPair(*state, Cue::kConfirm);
         titleScene.ResetMenu();
         state->SetScene(SCENE_TITLE);

@@ -4,6 +4,7 @@
 #include "app/Graphics.h"
 #include "game/Cues.h"
 #include "game/GameState.h"
+#include "game/Keys.h"
 #include "game/Screen.h"
 #include "game/replay/Records.h"
 #include "input/Input.h"
@@ -133,13 +134,14 @@ void CTitleScene::DifficultyStep() {
     if (difficultyCursor < 0) {
         return;
     }
+    CSpriteSet* buttons[3] = {&easyButton, &normalButton, &hardButton};
     if (StepCursor(difficultyCursor, 3)) {
         PlayRestart(*state, Cue::kMenuCursor);
     }
-    CSpriteSet* buttons[3] = {&easyButton, &normalButton, &hardButton};
+    const bool clickTakes = ClickChooses(buttons, 3, difficultyCursor);
     Highlight(buttons, 3, difficultyCursor);
 
-    if (Triggered(platform::DIK_RETURN)) {
+    if (Triggered(platform::DIK_RETURN) || clickTakes) {
         // The game itself starts in this same update, when the game sees the scene change.
         state->difficulty = difficultyCursor;
         state->SetScene(SCENE_COUNTDOWN);
@@ -150,13 +152,14 @@ void CTitleScene::MainMenuStep() {
     if (difficultyCursor >= 0) {
         return;
     }
+    CSpriteSet* buttons[2] = {&startButton, &quitButton};
     if (StepCursor(mainCursor, 2)) {
         PlayRestart(*state, Cue::kMenuCursor);
     }
-    CSpriteSet* buttons[2] = {&startButton, &quitButton};
+    const bool clickTakes = ClickChooses(buttons, 2, mainCursor);
     Highlight(buttons, 2, mainCursor);
 
-    if (Triggered(platform::DIK_RETURN)) {
+    if (Triggered(platform::DIK_RETURN) || clickTakes) {
         PlayPair(*state, Cue::kConfirm);
         if (mainCursor == 1) {
             if (g_pApplication != nullptr) {
@@ -166,6 +169,29 @@ void CTitleScene::MainMenuStep() {
             difficultyCursor = 0;
         }
     }
+}
+
+bool CTitleScene::ClickChooses(CSpriteSet* const* buttons, int count, std::int32_t& cursor) {
+    int x = 0;
+    int y = 0;
+    if (!answersClicks || !PointerClicked() || !PointerAt(x, y)) {
+        return false;
+    }
+    for (int index = 0; index < count; ++index) {
+        CSpriteSet& button = *buttons[index];
+        const float pointX = static_cast<float>(x);
+        const float pointY = static_cast<float>(y);
+        if (pointX >= button.x && pointX < button.x + button.GetWidth() && pointY >= button.y &&
+            pointY < button.y + button.GetHeight()) {
+            if (index == cursor) {
+                return true;
+            }
+            cursor = index;
+            PlayRestart(*state, Cue::kMenuCursor);
+            return false;
+        }
+    }
+    return false;
 }
 
 void CTitleScene::Highlight(CSpriteSet* const* buttons, int count, std::int32_t cursor) {

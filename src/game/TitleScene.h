@@ -11,7 +11,8 @@ class CGameState;
 class CRecords;
 
 // The title: a picture with a main menu (start, quit) and a difficulty menu (easy, normal, hard), worked
-// with Up, Down and Enter. A pointer stands left of the selected button.
+// with Up, Down and Enter. A pointer stands left of the selected button. Besides the classic game, a click
+// or a tap on a button chooses it, and one on the button already chosen takes it, as Enter does.
 class CTitleScene {
 public:
     CTitleScene() = default;
@@ -37,6 +38,7 @@ public:
     CGameState* state = nullptr;
     const CRecords* records = nullptr;  // the best score shown beside each difficulty, when there is one
     Corvane::CSprite bestDigits;        // the digits it is shown in
+    bool answersClicks = false;         // the buttons answer a click or a tap (not in the classic game)
 
 private:
     void DifficultyStep();
@@ -47,6 +49,9 @@ private:
     // plain image.
     void Highlight(Corvane::CSpriteSet* const* buttons, int count, std::int32_t cursor);
     void DrawBest(int difficulty, Corvane::CSpriteSet& button);
+    // Moves the cursor to the button clicked this frame; true when the click was on the button already
+    // chosen, which takes it.
+    bool ClickChooses(Corvane::CSpriteSet* const* buttons, int count, std::int32_t& cursor);
 };
 
 }  // namespace Yorun

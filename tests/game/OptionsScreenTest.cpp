@@ -14,6 +14,7 @@
 #include "platform/input/InputSources.h"
 #include "platform/input/KeyCodes.h"
 #include "support/GameDriver.h"
+#include "support/PointingMouse.h"
 #include "support/TemporaryDirectory.h"
 
 using namespace Yorun;
@@ -142,30 +143,9 @@ TEST_F(Options, ThePauseOverlayOpensThemAndClosingThemLeavesTheGamePaused) {
     EXPECT_TRUE(SettingsSay("volume = 6\n"));
 }
 
-// A mouse whose pointer and left button a test sets.
-class PointingMouse final : public MouseSource {
-public:
-    PointingMouse() { SetMouseSource(this); }
-    ~PointingMouse() override { SetMouseSource(nullptr); }
-    bool Open() override { return true; }
-
-    int x = -1;
-    int y = -1;
-    bool down = false;
-
-protected:
-    bool ReadHeld(MouseState& state) override {
-        state = MouseState{};
-        state.pointerX = x;
-        state.pointerY = y;
-        state.buttons[0] = down ? 0x80 : 0;
-        return true;
-    }
-};
-
 // The pointer chooses the row it is over and a click takes it, on both pages.
 TEST_F(Options, TheMouseChoosesAndClicks) {
-    PointingMouse mouse;
+    testing_support::PointingMouse mouse;
     // The input reads the mouse installed when it is made.
     Corvane::g_pInput->Create();
     const auto click = [this, &mouse](int x, int y) {

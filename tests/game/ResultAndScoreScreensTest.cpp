@@ -2,8 +2,10 @@
 
 #include "game/FadeCurtain.h"
 #include "game/ScoreScreen.h"
+#include "input/Input.h"
 #include "platform/input/KeyCodes.h"
 #include "support/PlayField.h"
+#include "support/PointingMouse.h"
 
 using namespace Yorun;
 using platform::DIK_RETURN;
@@ -109,6 +111,21 @@ TEST_F(ResultAndScore, EnterDuringTheZoomReturnsToTheTitleWithoutBursts) {
     EXPECT_EQ(ActiveBursts(), 0);
     EXPECT_FALSE(Playing(Cue::kScoreBurst));
     EXPECT_FLOAT_EQ(ScoreScreen().zoom, 29.0f);  // kept until the next game
+}
+
+// A tap (or a click) anywhere on the score screen goes on to the title, as Enter does.
+TEST_F(ResultAndScore, AClickGoesOnToTheTitle) {
+    testing_support::PointingMouse mouse;
+    Corvane::g_pInput->Create();
+    EnterScoreScreen();
+    mouse.x = 700;
+    mouse.y = 40;
+    driver.Frames(5);
+    EXPECT_EQ(State().scene, SCENE_SCORE);
+    mouse.down = true;
+    driver.Frame();
+    EXPECT_EQ(State().scene, SCENE_TITLE);
+    EXPECT_TRUE(Playing(Cue::kConfirm));
 }
 
 TEST(ScoreScreenBursts, TheFiveBurstSizesAreDrawnOnceAtStartUpFromTheGameGenerator) {

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "game/Cues.h"
+#include "game/GameOptions.h"
+#include "input/Input.h"
 #include "platform/input/KeyCodes.h"
 #include "sound/StreamPlayer.h"
 #include "support/GameDriver.h"
+#include "support/PointingMouse.h"
 
 using namespace Yorun;
 using platform::DIK_DOWN;
@@ -157,4 +160,64 @@ TEST_F(Title, ResetMenuGoesBackToTheMainMenuWithStartSelected) {
     EXPECT_EQ(Scene().difficultyCursor, -1);
     EXPECT_EQ(Scene().mainCursor, 0);
     EXPECT_EQ(Scene().startButton.current, 1);
+}
+
+namespace {
+
+// Clicks (or taps) at a place of the picture, for a frame, and lets go.
+void ClickAt(GameDriver& driver, testing_support::PointingMouse& mouse, int x, int y) {
+    mouse.x = x;
+    mouse.y = y;
+    driver.Frame();
+    mouse.down = true;
+    driver.Frame();
+    mouse.down = false;
+    driver.Frame();
+}
+
+// The middle of a button, where a player taps it.
+int MiddleY(Corvane::CSpriteSet& button) {
+    return static_cast<int>(button.y + button.GetHeight() / 2.0f);
+}
+
+}  // namespace
+
+// A click on a button chooses it, and one on the chosen button takes it; one beside the buttons does
+// nothing. Start, then hard, is four clicks.
+TEST_F(Title, AClickChoosesAButtonAndASecondClickTakesIt) {
+    testing_support::PointingMouse mouse;
+    Corvane::g_pInput->Create();
+    ClickAt(driver, mouse, 400, MiddleY(Scene().quitButton));
+    EXPECT_EQ(Scene().mainCursor, 1);
+    EXPECT_EQ(driver.CueState(Cue::kMenuCursor), kPlaying);
+    ClickAt(driver, mouse, 400, MiddleY(Scene().startButton));
+    EXPECT_EQ(Scene().mainCursor, 0);
+    EXPECT_EQ(Scene().difficultyCursor, -1);
+    ClickAt(driver, mouse, 400, MiddleY(Scene().startButton));
+    ASSERT_EQ(Scene().difficultyCursor, 0);
+
+    ClickAt(driver, mouse, 20, MiddleY(Scene().hardButton));
+    EXPECT_EQ(Scene().difficultyCursor, 0);
+    ClickAt(driver, mouse, 400, MiddleY(Scene().hardButton));
+    EXPECT_EQ(Scene().difficultyCursor, 2);
+    EXPECT_EQ(driver.State().scene, SCENE_TITLE);
+    ClickAt(driver, mouse, 400, MiddleY(Scene().hardButton));
+    EXPECT_EQ(driver.State().scene, SCENE_COUNTDOWN);
+    EXPECT_EQ(driver.State().difficulty, DIFFICULTY_HARD);
+}
+
+// The classic game's menus answer the keys alone.
+TEST(TitleClassic, AClickDoesNothing) {
+    GameOptions options;
+    options.classic = true;
+    SetGameOptions(options);
+    {
+        testing_support::PointingMouse mouse;
+        GameDriver driver;
+        ASSERT_TRUE(driver.Initialize());
+        driver.Frame();
+        ClickAt(driver, mouse, 400, MiddleY(driver.Game().titleScene.quitButton));
+        EXPECT_EQ(driver.Game().titleScene.mainCursor, 0);
+    }
+    SetGameOptions(GameOptions{});
 }

@@ -1,7 +1,8 @@
 // The browser version on a phone, in headless Chromium with a phone's screen and touch events only: the
 // touch controls come with a touch and go with a key, carry the names a screen reader reads, are large
-// enough for a thumb and never cover the picture, upright and on its side; a round is paused, played on and
-// played out by touch, aiming and firing at once, and the game kept replays to its own score.
+// enough for a thumb and never cover the picture, upright and on its side; a round is started from the
+// menus, paused, played on and played out by touch, aiming and firing at once, and the game kept replays
+// to its own score.
 //
 //   node tests/web/touch-test.mjs SITE_DIR
 import path from 'node:path';
@@ -84,6 +85,12 @@ async function touchPage(page) {
     await page.touchscreen.tap(picture.x + picture.width / 2, picture.y + picture.height + 4);
 }
 
+// A tap at a place of the game's 800 × 600 picture.
+async function tapPicture(page, x, y) {
+    const picture = await (await page.$('#canvas')).boundingBox();
+    await page.touchscreen.tap(picture.x + (x * picture.width) / 800, picture.y + (y * picture.height) / 600);
+}
+
 async function centreOf(page, name) {
     const box = await (await page.$(`::-p-aria(${name})`)).boundingBox();
     return {x: box.x + box.width / 2, y: box.y + box.height / 2};
@@ -161,22 +168,23 @@ try {
     const backByTouch = await waitFor(() => controlsShown(page), 10);
     check(goneByKey && backByTouch, 'a key sends the touch controls away, and a touch brings them back');
 
-    // A round by touch: started by the keys (the menus are the keys' still), then paused, played on and
-    // played out by touch alone. The pause's veil darkens the whole picture, as nothing else in play does.
+    // A round by touch alone: started with a tap on start and one on easy (each chosen already, so one tap
+    // takes it), paused and played on, and played out. The pause's veil darkens the whole picture, as
+    // nothing else in play does.
     const session = await page.createCDPSession();
-    await page.keyboard.press('Enter');
+    await tapPicture(page, 400, 327);
     await sleep(1500);
-    await page.keyboard.press('Enter');
+    await tapPicture(page, 400, 327);
+    // The countdown, then play: only play pauses.
     await sleep(4000);
-    await touchPage(page);
-    await waitFor(() => controlsShown(page), 10);
     await aimAndFire(page, session, 'Red', 60, -30);
     const inPlay = (await canvasLook(page)).brightness;
     await tapControl(page, session, 'Pause');
     const paused = await waitFor(async () => (await canvasLook(page)).brightness < inPlay * 0.6, 15);
     await tapControl(page, session, 'Pause');
     const goesOn = paused ? await waitFor(async () => (await canvasLook(page)).brightness > inPlay * 0.8, 15) : false;
-    check(Boolean(paused) && Boolean(goesOn), 'the Pause control pauses the round and goes on with it',
+    check(Boolean(paused) && Boolean(goesOn),
+        'a round is started with taps on the menus, and the Pause control pauses it and goes on with it',
         `${paused ? 'paused' : 'not paused'}, ${goesOn ? 'went on' : 'did not go on'}`);
 
     const colours = ['Red', 'Yellow', 'Blue', 'Green'];

@@ -118,7 +118,7 @@ void CHelpCard::Release() {
 
 void CHelpCard::Update(CVolumeControl& settings) {
     if (KeyNewlyPressed(platform::DIK_F1) || KeyNewlyPressed(platform::DIK_RETURN) ||
-        KeyNewlyPressed(platform::DIK_BACK)) {
+        KeyNewlyPressed(platform::DIK_BACK) || PointerClicked()) {
         open = false;
     } else if (KeyNewlyPressed(platform::DIK_O)) {
         settings.SetPauseOnFocusLoss(!settings.settings.pauseOnFocusLoss);
