@@ -83,12 +83,10 @@
         layOut();
     }
 
-    // A touch anywhere brings the controls; a key or a pad's button sends them away.
-    window.addEventListener('pointerdown', (event) => {
-        if (event.pointerType === 'touch') {
-            show(true);
-        }
-    }, {capture: true, passive: true});
+    // A touch anywhere brings the controls; a key or a pad's button sends them away. They come once the
+    // finger is lifted, after the game has had the touch: the picture moves to make room for them, and a
+    // tap on a menu button is still where the player saw it.
+    window.addEventListener('touchend', () => show(true), {passive: true});
     window.addEventListener('keydown', (event) => {
         if (event.isTrusted) {
             show(false);
