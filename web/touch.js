@@ -68,12 +68,23 @@
     }
     window.addEventListener('resize', layOut);
 
+    // The game is told too, so that its screens name what to touch rather than which key to press; a
+    // game still starting is told once it runs.
+    function tellShown() {
+        if (ready()) {
+            window.Module.ccall('yorun_touch_shown', null, ['number'], [shown ? 1 : 0]);
+        } else {
+            setTimeout(tellShown, 250);
+        }
+    }
+
     let shown = false;
     function show(on) {
         if (on === shown) {
             return;
         }
         shown = on;
+        tellShown();
         document.body.classList.toggle('touch', on);
         aim.hidden = !on;
         fire.hidden = !on;

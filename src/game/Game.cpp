@@ -253,15 +253,21 @@ bool CGame::UpdateAdditions() {
         }
         return true;
     }
-    if (KeyNewlyPressed(platform::DIK_F1)) {
+    CKeyLabels labels(boundKeys);
+    int x = 0;
+    int y = 0;
+    const CScreenNotes::TitleLink link = PointerClicked() && PointerAt(x, y)
+                                             ? notes.TitleLinkAt(art, labels, ByTouch(), x, y)
+                                             : CScreenNotes::TitleLink::None;
+    if (KeyNewlyPressed(platform::DIK_F1) || link == CScreenNotes::TitleLink::Help) {
         help.Open();
         return true;
     }
-    if (KeyNewlyPressed(platform::DIK_O)) {
+    if (KeyNewlyPressed(platform::DIK_O) || link == CScreenNotes::TitleLink::Options) {
         options.Open();
         return true;
     }
-    if (KeyNewlyPressed(platform::DIK_R)) {
+    if (KeyNewlyPressed(platform::DIK_R) || link == CScreenNotes::TitleLink::Records) {
         // Another copy of the game may have kept games since this one last looked.
         records.Refresh();
         recordsScreen.Open(state->difficulty);
@@ -305,18 +311,18 @@ void CGame::DrawAdditions() {
     switch (state->scene) {
         case SCENE_TITLE:
             if (help.IsOpen()) {
-                help.Draw(art, volume.settings.pauseOnFocusLoss, labels);
+                help.Draw(art, volume.settings.pauseOnFocusLoss, labels, ByTouch());
             } else if (recordsScreen.IsOpen()) {
-                recordsScreen.Draw(art, records, labels);
+                recordsScreen.Draw(art, records, labels, ByTouch());
             } else {
                 const bool anyBest = records.Best(DIFFICULTY_EASY) >= 0 ||
                                      records.Best(DIFFICULTY_NORMAL) >= 0 ||
                                      records.Best(DIFFICULTY_HARD) >= 0;
-                notes.DrawTitle(art, labels, titleScene.difficultyCursor >= 0, anyBest);
+                notes.DrawTitle(art, labels, ByTouch(), titleScene.difficultyCursor >= 0, anyBest);
             }
             break;
         case SCENE_PLAY:
-            notes.DrawArrowSpeed(art, labels, playScene.arrows.speed);
+            notes.DrawArrowSpeed(art, labels, ByTouch(), playScene.arrows.speed);
             DrawLegend(labels);
             break;
         case SCENE_RESULT:

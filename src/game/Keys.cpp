@@ -1,6 +1,7 @@
 #include "game/Keys.h"
 
 #include "input/Input.h"
+#include "platform/input/TouchControls.h"
 
 namespace Yorun {
 
@@ -30,6 +31,10 @@ bool PointerMoved() {
 bool PointerClicked() {
     return Corvane::g_pInput != nullptr && Corvane::g_pInput->mouseTriggered.buttons[0] != 0 &&
            (Corvane::g_pInput->prevMouse.buttons[0] & 0x80) == 0;
+}
+
+bool ByTouch() {
+    return platform::GetTouchControls().Shown();
 }
 
 }  // namespace Yorun

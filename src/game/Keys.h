@@ -15,4 +15,7 @@ bool PointerAt(int& x, int& y);
 bool PointerMoved();
 bool PointerClicked();
 
+// The player is using the page's touch controls: the screens name what to touch, not which key to press.
+bool ByTouch();
+
 }  // namespace Yorun

@@ -16,6 +16,7 @@
 #include "platform/input/TouchControls.h"
 #include "support/ImageFiles.h"
 #include "support/PlayField.h"
+#include "support/PointingMouse.h"
 #include "support/ReplayScript.h"
 #include "support/TableKeyboardLayout.h"
 #include "support/TemporaryDirectory.h"
@@ -228,6 +229,30 @@ private:
 
 // The replay keeps the codes the game read: a game played with every play key moved replays the same with
 // the keys as the game comes.
+// While the page shows its touch controls the title's links name no keys and open their screens by a tap,
+// and the help card names the touch controls where it names the keys; a key brings the keys back.
+TEST(ControlsTouch, TheTitlesHelpLinkOpensByATapAndTheCardNamesTheTouchControls) {
+    testing_support::PointingMouse mouse;
+    GameDriver driver;
+    ASSERT_TRUE(driver.Initialize());
+    GetTouchControls().SetShown(true);
+    driver.Frame();
+    // "how to play", first on the line under the menu.
+    mouse.x = 290;
+    mouse.y = 574;
+    mouse.down = true;
+    driver.Frame();
+    mouse.down = false;
+    ASSERT_TRUE(driver.Game().help.IsOpen());
+    driver.Frame();
+    Shoot(driver, "help-touch");
+    // Where the heading's TOUCH is longer than KEY.
+    const std::uint64_t byTouch = AreaSum(driver, 84, 96, 104, 116);
+    GetTouchControls().SetShown(false);
+    driver.Frame();
+    EXPECT_NE(AreaSum(driver, 84, 96, 104, 116), byTouch);
+}
+
 TEST(ControlsReplay, AGamePlayedWithOtherKeysReplaysToTheSameResultWithTheDefaults) {
     const std::map<int, int> moves = {{DIK_UP, DIK_I},    {DIK_DOWN, DIK_K},        {DIK_LEFT, DIK_J},
                                       {DIK_RIGHT, DIK_L}, {DIK_LSHIFT, DIK_RSHIFT}, {DIK_Z, DIK_Q},

@@ -1,7 +1,7 @@
 // Pausing a game, and watching the records' games: a paused game stands still, resumes with one frame's
 // time and replays to the score it was recorded with; a game chosen on the records screen (here one an
-// earlier version kept) plays back to its score and returns to that screen; a replay handed to the running
-// game plays at once.
+// earlier version kept), by keys or by taps, plays back to its score and returns to that screen; a replay
+// handed to the running game plays at once.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -15,6 +15,7 @@
 #include "platform/input/KeyCodes.h"
 #include "platform/system/HandedFiles.h"
 #include "support/GameDriver.h"
+#include "support/PointingMouse.h"
 #include "support/PlayKeys.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/ReplayScript.h"
@@ -155,6 +156,62 @@ TEST(RecordsScreen, AnOldRecordIsListedAndWatchedToItsScoreAndTheScreenComesBack
         driver.Tap(platform::DIK_R);
         EXPECT_FALSE(game.recordsScreen.IsOpen());
         EXPECT_FALSE(game.recorder.HasFinished()) << "watching keeps no record";
+    }
+    SetGameOptions(GameOptions{});
+    unsetenv("XDG_DATA_HOME");
+}
+
+// Taps at a place of the picture, for a frame, and lets go.
+void TapAt(GameDriver& driver, testing_support::PointingMouse& mouse, int x, int y) {
+    mouse.x = x;
+    mouse.y = y;
+    mouse.down = true;
+    driver.Frame();
+    mouse.down = false;
+    driver.Frame();
+}
+
+TEST(RecordsScreen, ByTapsItOpensFromTheTitleChangesDifficultyWatchesTheChosenGameAndGoesBack) {
+    testing_support::TemporaryDirectory home;
+    setenv("XDG_DATA_HOME", home.Path().c_str(), 1);
+    std::filesystem::create_directories(home.File("yorun"));
+    std::filesystem::copy_file(std::string(YORUN_GOLDEN_DIR) + "/replay_normal.yrp",
+                               home.File("yorun/best-normal.yrp"));
+    GameOptions options;
+    options.save = true;
+    SetGameOptions(options);
+    {
+        testing_support::PointingMouse mouse;
+        GameDriver driver;
+        ASSERT_TRUE(driver.Initialize());
+        CGame& game = driver.Game();
+        ASSERT_EQ(game.records.TopTen(DIFFICULTY_NORMAL).size(), 1u);
+        driver.Frame();
+        // The records link, in the middle of the line under the menu.
+        TapAt(driver, mouse, 410, 572);
+        ASSERT_TRUE(game.recordsScreen.IsOpen());
+        EXPECT_FALSE(game.help.IsOpen());
+        // Easy has no games: a tap where its first would be watches nothing.
+        TapAt(driver, mouse, 400, 150);
+        EXPECT_FALSE(game.player.IsPlaying());
+        TapAt(driver, mouse, 400, 75);
+        TapAt(driver, mouse, 400, 150 + 36);
+        EXPECT_FALSE(game.player.IsPlaying()) << "no second game";
+        TapAt(driver, mouse, 400, 150);
+        ASSERT_TRUE(game.player.IsPlaying());
+        while (game.player.IsPlaying() || driver.State().scene != SCENE_TITLE) {
+            driver.Frame(GameDriver::kFrameSeconds, false);
+        }
+        EXPECT_EQ(driver.State().maxScore, game.records.TopTen(DIFFICULTY_NORMAL).front().maxScore);
+        ASSERT_TRUE(game.recordsScreen.IsOpen());
+        TapAt(driver, mouse, 400, 565);
+        EXPECT_FALSE(game.recordsScreen.IsOpen());
+        EXPECT_EQ(driver.State().scene, SCENE_TITLE);
+        // The help link, at the line's left; a tap closes the card.
+        TapAt(driver, mouse, 250, 572);
+        ASSERT_TRUE(game.help.IsOpen());
+        TapAt(driver, mouse, 400, 300);
+        EXPECT_FALSE(game.help.IsOpen());
     }
     SetGameOptions(GameOptions{});
     unsetenv("XDG_DATA_HOME");

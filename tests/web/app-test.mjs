@@ -11,7 +11,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import {fileURLToPath} from 'node:url';
-import {startChromium, titleShown, waitFor} from './page-look.mjs';
+import {Checks, startChromium, titleShown, waitFor} from './page-look.mjs';
 import {serve} from './static-server.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -22,13 +22,8 @@ if (!site || process.argv.length !== 3) {
     process.exit(2);
 }
 
-let failures = 0;
-function check(ok, what, detail = '') {
-    console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}${detail ? ': ' + detail : ''}`);
-    if (!ok) {
-        failures += 1;
-    }
-}
+const checks = new Checks('installed-page');
+const check = checks.check.bind(checks);
 
 // The site as a host would hold it, in a folder of the test's own.
 const served = fs.mkdtempSync(path.join(os.tmpdir(), 'yorun-site-'));
@@ -151,9 +146,4 @@ try {
     fs.rmSync(served, {recursive: true, force: true});
 }
 
-if (failures > 0) {
-    console.log(`${failures} check(s) of the installed page failed; the page's console said:\n` +
-        consoleLines.slice(-40).join('\n'));
-    process.exit(1);
-}
-console.log('all checks of the installed page passed');
+checks.report(consoleLines);

@@ -152,3 +152,28 @@ export async function startGame(page) {
     await page.keyboard.press('Enter');
     return (await waitUntilAt(page, 'play', 20)) ? Date.now() : null;
 }
+
+// The checks of one script: each printed as it is made, and a closing report that ends the script with the
+// page's last console lines when any failed.
+export class Checks {
+    constructor(kind) {
+        this.kind = kind;
+        this.failures = 0;
+    }
+
+    check(ok, what, detail = '') {
+        console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}${detail ? ': ' + detail : ''}`);
+        if (!ok) {
+            this.failures += 1;
+        }
+    }
+
+    report(consoleLines) {
+        if (this.failures > 0) {
+            console.log(`${this.failures} ${this.kind} check(s) failed; the page's console said:\n` +
+                consoleLines.slice(-40).join('\n'));
+            process.exit(1);
+        }
+        console.log(`all ${this.kind} checks passed`);
+    }
+}

@@ -10,7 +10,7 @@
 import fs from 'node:fs';
 import path from 'node:path';
 import {
-    canvasLook, near, sleep, startChromium, startGame, titleShown, useArt, waitFor, waitUntilAt, whereAt,
+    canvasLook, Checks, near, sleep, startChromium, startGame, titleShown, useArt, waitFor, waitUntilAt, whereAt,
 } from './page-look.mjs';
 import {serve} from './static-server.mjs';
 
@@ -21,13 +21,8 @@ if (!site || !golden || !art) {
 }
 useArt(art);
 
-let failures = 0;
-function check(ok, what, detail = '') {
-    console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}${detail ? ': ' + detail : ''}`);
-    if (!ok) {
-        failures += 1;
-    }
-}
+const checks = new Checks('browser');
+const check = checks.check.bind(checks);
 
 const consoleLines = [];
 async function openPage(context, url, prepare = null, beforeLoading = null) {
@@ -384,8 +379,4 @@ try {
     fs.rmSync(profile, {recursive: true, force: true});
 }
 
-if (failures > 0) {
-    console.log(`${failures} browser check(s) failed; the page's console said:\n` + consoleLines.slice(-40).join('\n'));
-    process.exit(1);
-}
-console.log('all browser checks passed');
+checks.report(consoleLines);

@@ -68,6 +68,18 @@ std::vector<KeyLine> KeyLines(CKeyLabels& labels) {
     };
 }
 
+// The touch controls around the picture, what they do and how.
+std::vector<KeyLine> TouchLines() {
+    return {
+        {"Aim area", "move the sight", "drag from where it lands"},
+        {"Aim area", "move it faster", "drag farther"},
+        {"Colours", "loose an arrow", "hold to keep loosing"},
+        {"Speed", "arrow speed: slow, fast", "the two Speed buttons"},
+        {"Refill", "refill 20 (waits 1.6 s)", ""},
+        {"Pause", "pause, resume", "top right of the controls"},
+    };
+}
+
 // A target's picture is 96 pixels square; on the card each depth is shown at 70 % of its size on the field,
 // with an arrow at 70 % of the size that hits it there.
 constexpr float kCardScale = 0.7f;
@@ -125,32 +137,32 @@ void CHelpCard::Update(CVolumeControl& settings) {
     }
 }
 
-void CHelpCard::Draw(CNoticeArt& art, bool pauseOnFocusLoss, CKeyLabels& labels) {
+void CHelpCard::Draw(CNoticeArt& art, bool pauseOnFocusLoss, CKeyLabels& labels, bool byTouch) {
     const float width = static_cast<float>(ScreenWidth());
     const float height = static_cast<float>(ScreenHeight());
     art.Veil(0.0f, 0.0f, width, height, 0.92f);
     art.headline.Draw("HOW TO PLAY", width / 2.0f, 10.0f, 1.0f, CTextFont::Align::Centre);
     art.text.Draw("Hit the targets before the 91 seconds run out.", width / 2.0f, 62.0f, 1.0f,
                   CTextFont::Align::Centre);
-    DrawKeys(art, labels);
-    DrawColourRule(art, 24.0f, 338.0f, labels);
+    DrawKeys(art, labels, byTouch);
+    DrawColourRule(art, 24.0f, 338.0f, labels, byTouch);
     DrawDepthRule(art, 412.0f, 338.0f);
-    const std::string setting = labels.First(Action::Options) +
-                                "  pause when the window loses focus: " + (pauseOnFocusLoss ? "ON" : "OFF");
+    const std::string setting = (byTouch ? std::string() : labels.First(Action::Options) + "  ") +
+                                "pause when the window loses focus: " + (pauseOnFocusLoss ? "ON" : "OFF");
     art.text.Draw(setting, 24.0f, 550.0f);
-    art.gold.Draw(labels.First(Action::Help) + " close", width - 24.0f, 550.0f, 1.0f,
-                  CTextFont::Align::Right);
+    art.gold.Draw(byTouch ? std::string("tap to close") : labels.First(Action::Help) + " close", width - 24.0f,
+                  550.0f, 1.0f, CTextFont::Align::Right);
 }
 
-void CHelpCard::DrawKeys(CNoticeArt& art, CKeyLabels& labels) {
+void CHelpCard::DrawKeys(CNoticeArt& art, CKeyLabels& labels, bool byTouch) {
     constexpr float kLeft = 52.0f;
     constexpr float kActionLeft = kLeft + 10 * CNoticeArt::kSmallAdvance;
     constexpr float kPadLeft = kLeft + 36 * CNoticeArt::kSmallAdvance;
     float top = 96.0f;
-    art.gold.Draw("KEY", kLeft, top);
-    art.gold.Draw("PAD", kPadLeft, top);
+    art.gold.Draw(byTouch ? "TOUCH" : "KEY", kLeft, top);
+    art.gold.Draw(byTouch ? "HOW" : "PAD", kPadLeft, top);
     top += 26.0f;
-    for (const KeyLine& line : KeyLines(labels)) {
+    for (const KeyLine& line : byTouch ? TouchLines() : KeyLines(labels)) {
         art.gold.Draw(line.keys, kLeft, top);
         art.text.Draw(line.action, kActionLeft, top);
         art.text.Draw(line.pad, kPadLeft, top);
@@ -158,10 +170,10 @@ void CHelpCard::DrawKeys(CNoticeArt& art, CKeyLabels& labels) {
     }
 }
 
-void CHelpCard::DrawColourRule(CNoticeArt& art, float left, float top, CKeyLabels& labels) {
+void CHelpCard::DrawColourRule(CNoticeArt& art, float left, float top, CKeyLabels& labels, bool byTouch) {
     art.Veil(left - 8.0f, top - 6.0f, left + 372.0f, top + 190.0f, 0.5f);
     art.gold.Draw("COLOUR", left, top);
-    art.text.Draw("Each key looses its colour;", left, top + 26.0f);
+    art.text.Draw(byTouch ? "Each button looses its colour;" : "Each key looses its colour;", left, top + 26.0f);
     art.text.Draw("the wrong colour costs points.", left, top + 50.0f);
     for (int colour = 0; colour < 4; ++colour) {
         const float column = left + 4.0f + static_cast<float>(colour) * 92.0f;

@@ -23,12 +23,12 @@ public:
     void Close() { open = false; }
     // The card's keys, while it is open: closing, and the setting.
     void Update(CVolumeControl& settings);
-    // The keys as they are bound, by their labels in the layout in force.
-    void Draw(CNoticeArt& art, bool pauseOnFocusLoss, CKeyLabels& labels);
+    // The keys as they are bound, by their labels in the layout in force; by touch, the touch controls.
+    void Draw(CNoticeArt& art, bool pauseOnFocusLoss, CKeyLabels& labels, bool byTouch);
 
 private:
-    void DrawKeys(CNoticeArt& art, CKeyLabels& labels);
-    void DrawColourRule(CNoticeArt& art, float left, float top, CKeyLabels& labels);
+    void DrawKeys(CNoticeArt& art, CKeyLabels& labels, bool byTouch);
+    void DrawColourRule(CNoticeArt& art, float left, float top, CKeyLabels& labels, bool byTouch);
     void DrawDepthRule(CNoticeArt& art, float left, float top);
 
     bool open = false;

@@ -1,6 +1,7 @@
 #include "game/notes/RecordsScreen.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -23,6 +24,10 @@ constexpr float kRankRight = 110.0f;
 constexpr float kDateLeft = 150.0f;
 constexpr float kScoreRight = 530.0f;
 constexpr float kAccuracyRight = 690.0f;
+constexpr float kDifficultyTop = 68.0f;
+constexpr float kDifficultySpacing = 190.0f;
+constexpr float kRowsLeft = 60.0f;
+constexpr float kHintsFromBottom = 40.0f;
 
 // The player's own clock: when the game was played, to the minute.
 std::string LocalDate(std::int64_t secondsSince1970) {
@@ -63,26 +68,68 @@ const CRecords::Entry* CRecordsScreen::Update(const CRecords& records) {
         }
     }
     cursor = count > 0 ? std::min(cursor, count - 1) : 0;
-    if (count > 0 && KeyNewlyPressed(platform::DIK_RETURN)) {
+    const bool watch = Pointed(count);
+    if (!open) {
+        return nullptr;
+    }
+    if (count > 0 && (KeyNewlyPressed(platform::DIK_RETURN) || watch)) {
         return &records.TopTen(difficulty)[static_cast<std::size_t>(cursor)];
     }
     return nullptr;
 }
 
-void CRecordsScreen::Draw(CNoticeArt& art, const CRecords& records, CKeyLabels& labels) {
+bool CRecordsScreen::Pointed(int count) {
+    int x = 0;
+    int y = 0;
+    if (!PointerClicked() || !PointerAt(x, y)) {
+        return false;
+    }
+    const float width = static_cast<float>(ScreenWidth());
+    const float pointX = static_cast<float>(x);
+    const float pointY = static_cast<float>(y);
+    if (pointY >= static_cast<float>(ScreenHeight()) - kHintsFromBottom - 16.0f) {
+        open = false;
+        return false;
+    }
+    if (pointY >= kDifficultyTop - 16.0f && pointY < kDifficultyTop + 40.0f) {
+        // The names stand centred a spacing apart: each takes half the way to the next.
+        const float fromMiddle = (pointX - width / 2.0f) / kDifficultySpacing;
+        const int shown = static_cast<int>(std::lround(fromMiddle)) + 1;
+        if (shown >= 0 && shown < 3 && shown != difficulty) {
+            difficulty = shown;
+            cursor = 0;
+        }
+        return false;
+    }
+    const float fromFirstRow = (pointY - (kRowTop - 6.0f)) / kRowHeight;
+    if (fromFirstRow < 0.0f || pointX < kRowsLeft || pointX >= width - kRowsLeft) {
+        return false;
+    }
+    const int row = static_cast<int>(fromFirstRow);
+    if (row >= count) {
+        return false;
+    }
+    if (row == cursor) {
+        return true;
+    }
+    cursor = row;
+    return false;
+}
+
+void CRecordsScreen::Draw(CNoticeArt& art, const CRecords& records, CKeyLabels& labels, bool byTouch) {
     const float width = static_cast<float>(ScreenWidth());
     const float height = static_cast<float>(ScreenHeight());
     art.Veil(0.0f, 0.0f, width, height, 0.92f);
     art.headline.Draw("RECORDS", width / 2.0f, 10.0f, 1.0f, Align::Centre);
     // The difficulties side by side, the one shown in gold between arrows.
     for (int shown = 0; shown < 3; ++shown) {
-        const float centre = width / 2.0f + static_cast<float>(shown - 1) * 190.0f;
+        const float centre = width / 2.0f + static_cast<float>(shown - 1) * kDifficultySpacing;
         if (shown == difficulty) {
-            art.gold.Draw(std::string("< ") + kDifficultyNames[shown] + " >", centre, 68.0f, 1.0f,
+            art.gold.Draw(std::string("< ") + kDifficultyNames[shown] + " >", centre, kDifficultyTop, 1.0f,
                           Align::Centre);
         } else {
             art.text.alpha = 0.6f;
-            art.text.Draw(kDifficultyNames[shown], centre, 68.0f, 1.0f, Align::Centre);
+            art.text.Draw(kDifficultyNames[shown], centre, kDifficultyTop, 1.0f, Align::Centre);
             art.text.alpha = 1.0f;
         }
     }
@@ -103,7 +150,7 @@ void CRecordsScreen::Draw(CNoticeArt& art, const CRecords& records, CKeyLabels& 
         const CRecords::Entry& game = games[rank];
         const float top = kRowTop + static_cast<float>(rank) * kRowHeight;
         if (static_cast<int>(rank) == cursor) {
-            art.Veil(60.0f, top - 6.0f, width - 60.0f, top + kRowHeight - 6.0f, 0.9f);
+            art.Veil(kRowsLeft, top - 6.0f, width - kRowsLeft, top + kRowHeight - 6.0f, 0.9f);
             art.gold.Draw(">", 64.0f, top);
         }
         CTextFont& font = static_cast<int>(rank) == cursor ? art.gold : art.text;
@@ -113,12 +160,18 @@ void CRecordsScreen::Draw(CNoticeArt& art, const CRecords& records, CKeyLabels& 
         font.Draw(game.hasStats ? std::to_string(game.stats.AccuracyPercent()) + "%" : "-", kAccuracyRight,
                   top, 1.0f, Align::Right);
     }
-    const std::string across = labels.First(Action::AimLeft) + "/" + labels.First(Action::AimRight);
-    const std::string back = labels.First(Action::Records) + " back";
-    art.text.Draw(games.empty() ? across + " difficulty    " + back
-                                : labels.First(Action::AimUp) + "/" + labels.First(Action::AimDown) +
-                                      " choose   Enter watch   " + across + "   " + back,
-                  width / 2.0f, height - 40.0f, 1.0f, Align::Centre);
+    std::string hints;
+    if (byTouch) {
+        hints = games.empty() ? "tap a difficulty    tap here to go back"
+                              : "tap a game, again to watch    tap here to go back";
+    } else {
+        const std::string across = labels.First(Action::AimLeft) + "/" + labels.First(Action::AimRight);
+        const std::string back = labels.First(Action::Records) + " back";
+        hints = games.empty() ? across + " difficulty    " + back
+                              : labels.First(Action::AimUp) + "/" + labels.First(Action::AimDown) +
+                                    " choose   Enter watch   " + across + "   " + back;
+    }
+    art.text.Draw(hints, width / 2.0f, height - kHintsFromBottom, 1.0f, Align::Centre);
 }
 
 }  // namespace Yorun

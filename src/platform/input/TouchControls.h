@@ -22,6 +22,11 @@ public:
     // A read of the controls is over: the presses noted before it are forgotten.
     void EndRead();
 
+    // Whether the page shows its controls: the player is using the touch screen, and the screens say
+    // what to touch rather than which key to press.
+    void SetShown(bool on) { shown = on; }
+    bool Shown() const { return shown; }
+
 private:
     // More controls than the page has, with room to spare; one with a longer name is not one of them.
     static constexpr std::size_t kCapacity = 32;
@@ -39,6 +44,7 @@ private:
 
     std::array<Control, kCapacity> controls{};
     std::size_t count = 0;
+    bool shown = false;
 };
 
 TouchControls& GetTouchControls();

@@ -18,3 +18,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void yorun_touch_control(const char* name, int d
 extern "C" EMSCRIPTEN_KEEPALIVE void yorun_touch_release_all() {
     platform::GetTouchControls().ReleaseAll();
 }
+
+// The page showed its controls (shown 1), or put them away for a key or a pad (shown 0).
+extern "C" EMSCRIPTEN_KEEPALIVE void yorun_touch_shown(int shown) {
+    platform::GetTouchControls().SetShown(shown != 0);
+}
