@@ -78,6 +78,15 @@
         }
     }
 
+    // The hand the player aims with, from the game's settings (the options screen changes it while the
+    // controls show).
+    function followHand() {
+        if (shown && ready()) {
+            document.body.classList.toggle('left-handed', window.Module._yorun_touch_left_handed() === 1);
+        }
+    }
+    setInterval(followHand, 300);
+
     let shown = false;
     function show(on) {
         if (on === shown) {
@@ -85,6 +94,7 @@
         }
         shown = on;
         tellShown();
+        followHand();
         document.body.classList.toggle('touch', on);
         aim.hidden = !on;
         fire.hidden = !on;

@@ -15,6 +15,7 @@
 #include "game/play/XorShift128.h"
 #include "input/Input.h"
 #include "platform/input/KeyCodes.h"
+#include "platform/input/TouchControls.h"
 #include "platform/system/ErrorOutput.h"
 #include "platform/system/HandedFiles.h"
 #include "platform/system/Suspension.h"
@@ -128,6 +129,8 @@ void CGame::Update() {
             window->SetFullscreen(!window->IsFullscreen());
         }
     }
+    // The page lays its touch controls out for the hand the settings name.
+    platform::GetTouchControls().SetLeftHanded(volume.settings.leftHanded);
     if (!classic && UpdateAdditions()) {
         return;
     }

@@ -69,6 +69,8 @@ Applied Apply(std::string_view section, std::string_view key, std::string_view v
     bool read = false;
     if (section == "play" && key == "pause_on_focus_loss") {
         read = ReadSwitch(value, settings.pauseOnFocusLoss);
+    } else if (section == "play" && key == "left_handed") {
+        read = ReadSwitch(value, settings.leftHanded);
     } else if (section == "display" && key == "full_screen") {
         read = ReadSwitch(value, settings.fullScreen);
     } else if (section == "display" && key == "integer_scale") {
@@ -205,8 +207,15 @@ bool WriteSettings(const std::string& path, const Settings& settings, std::strin
                        "[play]\n"
                        "# pause the game when its window loses the focus\n"
                        "pause_on_focus_loss = " +
-                       (settings.pauseOnFocusLoss ? "true" : "false") + "\n" + othersOf("play") +
-                       BindingsText(settings.bindings) + othersOf("controls");
+                       (settings.pauseOnFocusLoss ? "true" : "false") +
+                       "\n# the touch controls: aim with the right thumb and loose with the left\n"
+                       "left_handed = " +
+                       (settings.leftHanded ? "true" : "false") + "\n" + othersOf("play") +
+                       "[display]\n"
+                       "full_screen = " +
+                       (settings.fullScreen ? "true" : "false") +
+                       "\ninteger_scale = " + (settings.integerScale ? "true" : "false") + "\n" +
+                       othersOf("display") + BindingsText(settings.bindings) + othersOf("controls");
     std::vector<std::string> written = {"", "sound", "play", "display", "controls"};
     for (const Settings::Other& other : settings.others) {
         if (std::find(written.begin(), written.end(), other.section) == written.end()) {
@@ -227,6 +236,9 @@ Settings WithChanges(const Settings& onto, const Settings& mine, const Settings&
     }
     if (mine.pauseOnFocusLoss != since.pauseOnFocusLoss) {
         changed.pauseOnFocusLoss = mine.pauseOnFocusLoss;
+    }
+    if (mine.leftHanded != since.leftHanded) {
+        changed.leftHanded = mine.leftHanded;
     }
     if (mine.fullScreen != since.fullScreen) {
         changed.fullScreen = mine.fullScreen;

@@ -17,6 +17,7 @@ namespace Yorun {
 //   muted = false
 //   [play]
 //   pause_on_focus_loss = false   # pause a game when the window loses the focus
+//   left_handed = false           # the touch controls: aim with the right thumb, loose with the left
 //   [display]
 //   full_screen = false           # start in full screen (besides /full on the command line)
 //   integer_scale = false         # scale by whole numbers (besides --integer-scale)
@@ -37,6 +38,7 @@ struct Settings {
     int volume = kNormalVolume;
     bool muted = false;
     bool pauseOnFocusLoss = false;
+    bool leftHanded = false;
     bool fullScreen = false;
     bool integerScale = false;
     Bindings bindings;

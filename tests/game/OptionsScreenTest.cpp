@@ -13,6 +13,7 @@
 #include "input/Input.h"
 #include "platform/input/InputSources.h"
 #include "platform/input/KeyCodes.h"
+#include "platform/input/TouchControls.h"
 #include "support/GameDriver.h"
 #include "support/PointingMouse.h"
 #include "support/TemporaryDirectory.h"
@@ -163,6 +164,12 @@ TEST_F(Options, TheMouseChoosesAndClicks) {
     click(300, 120 + 44 + 10);
     EXPECT_EQ(Screen().ChosenRow(), COptionsScreen::kSound);
     EXPECT_TRUE(driver->Game().volume.settings.muted);
+    // The hand of the touch controls: kept, and told to the page.
+    click(300, 120 + 44 * COptionsScreen::kHands + 10);
+    EXPECT_TRUE(SettingsSay("left_handed = true\n"));
+    EXPECT_TRUE(platform::GetTouchControls().LeftHanded());
+    click(300, 120 + 44 * COptionsScreen::kHands + 10);
+    EXPECT_FALSE(platform::GetTouchControls().LeftHanded());
     click(300, 120 + 44 * COptionsScreen::kControls + 10);
     ASSERT_TRUE(Screen().ShowsControls());
     // The red arrow's row, in the pad's column.

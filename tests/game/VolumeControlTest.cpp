@@ -191,6 +191,9 @@ TEST(SettingsFile, ReadsWhatItWritesAndKeepsWhatAnotherVersionWrote) {
     chosen.bindings.BindKey(Action::Mute, 0, KeyBinding::Typing(U'\u00FC'));
     chosen.bindings.BindKey(Action::Pause, 0, KeyBinding::Typing(U';'));
     chosen.bindings.BindPad(Action::Red, PadControl::LeftTrigger);
+    chosen.fullScreen = true;
+    chosen.integerScale = true;
+    chosen.leftHanded = true;
     ASSERT_TRUE(WriteSettings(path, chosen, error)) << error;
     ASSERT_TRUE(ReadSettings(path, read, error)) << error;
     EXPECT_EQ(read, chosen);

@@ -241,6 +241,21 @@ try {
     await tapPicture(page, 400, 300);
     const helpClosed = helpShown ? await waitFor(async () => (await canvasLook(page)).brightness > onTitle * 0.8, 15) : false;
     check(Boolean(helpShown) && Boolean(helpClosed), 'a tap on the title\'s "how to play" opens the help card, and one closes it');
+
+    // The options, by a tap on the title's link: their touch controls' row swaps the hands.
+    await tapPicture(page, 530, 574);
+    await sleep(500);
+    await tapPicture(page, 300, 120 + 44 * 5 + 10);
+    const swapped = await waitFor(async () => {
+        const aimNow = await (await page.$('::-p-aria(Aim)')).boundingBox();
+        const redNow = await (await page.$('::-p-aria(Red)')).boundingBox();
+        const pictureNow = await (await page.$('#canvas')).boundingBox();
+        return aimNow.x >= pictureNow.x + pictureNow.width && redNow.x + redNow.width <= pictureNow.x;
+    }, 15);
+    if (process.env.YORUN_SHOTS) {
+        await page.screenshot({path: path.join(process.env.YORUN_SHOTS, 'touch-left-handed.png')});
+    }
+    check(Boolean(swapped), 'the options\' touch controls row, tapped, puts the aiming area right and the arrows left');
     await page.close();
 } finally {
     await browser.close();

@@ -65,6 +65,9 @@ void COptionsScreen::Change(CVolumeControl& settings, int step) {
         case kFocus:
             chosen.pauseOnFocusLoss = !chosen.pauseOnFocusLoss;
             break;
+        case kHands:
+            chosen.leftHanded = !chosen.leftHanded;
+            break;
         default:
             return;
     }
@@ -138,13 +141,20 @@ void COptionsScreen::Draw(CNoticeArt& art, const CVolumeControl& settings, CKeyL
         FullScreen(chosen) ? "full screen" : "window",
         OnOff(chosen.integerScale),
         OnOff(chosen.pauseOnFocusLoss),
+        chosen.leftHanded ? "left-handed" : "right-handed",
         "English",
         ">",
         "",
     };
-    const char* names[kRows] = {
-        "Volume",   "Sound",    "Display", "Whole-number scaling", "Pause when the window loses focus",
-        "Language", "Controls", "Back"};
+    const char* names[kRows] = {"Volume",
+                                "Sound",
+                                "Display",
+                                "Whole-number scaling",
+                                "Pause when the window loses focus",
+                                "Touch controls",
+                                "Language",
+                                "Controls",
+                                "Back"};
     for (int index = 0; index < kRows; ++index) {
         const float top = kTop + static_cast<float>(index) * kRowHeight;
         const bool chosenRow = index == row;
@@ -159,9 +169,10 @@ void COptionsScreen::Draw(CNoticeArt& art, const CVolumeControl& settings, CKeyL
         font.Draw(values[index], kValueLeft, top);
         font.alpha = 1.0f;
     }
-    art.text.Draw(labels.First(Action::AimUp) + "/" + labels.First(Action::AimDown) + " choose   " +
-                      labels.First(Action::AimLeft) + "/" + labels.First(Action::AimRight) +
-                      " change   Enter   Backspace back",
+    art.text.Draw(ByTouch() ? std::string("tap a row to change it, the volume left or right of its number")
+                            : labels.First(Action::AimUp) + "/" + labels.First(Action::AimDown) + " choose   " +
+                                  labels.First(Action::AimLeft) + "/" + labels.First(Action::AimRight) +
+                                  " change   Enter   Backspace back",
                   width / 2.0f, height - 44.0f, 1.0f, Align::Centre);
 }
 

@@ -11,12 +11,13 @@ class CVolumeControl;
 
 // The options, over whatever was showing (the title, the difficulty menu, a paused game), which waits as it
 // was until the screen closes: the volume and the sound, the window or full screen, whole-number scaling,
-// pausing when the window loses the focus, the language, and the controls. Up and Down choose, Left and
+// pausing when the window loses the focus, the hand the touch controls aim with, the language, and the
+// controls. Up and Down choose, Left and
 // Right (or Enter) change, and Backspace, the options key or the last row go back. Every change is kept
 // at once.
 class COptionsScreen {
 public:
-    enum Row { kVolume, kSound, kDisplay, kScaling, kFocus, kLanguage, kControls, kBack, kRows };
+    enum Row { kVolume, kSound, kDisplay, kScaling, kFocus, kHands, kLanguage, kControls, kBack, kRows };
 
     bool IsOpen() const { return open; }
     void Open();

@@ -26,6 +26,9 @@ public:
     // what to touch rather than which key to press.
     void SetShown(bool on) { shown = on; }
     bool Shown() const { return shown; }
+    // The hand the player aims with, as the settings have it: the page lays its controls out for it.
+    void SetLeftHanded(bool on) { leftHanded = on; }
+    bool LeftHanded() const { return leftHanded; }
 
 private:
     // More controls than the page has, with room to spare; one with a longer name is not one of them.
@@ -45,6 +48,7 @@ private:
     std::array<Control, kCapacity> controls{};
     std::size_t count = 0;
     bool shown = false;
+    bool leftHanded = false;
 };
 
 TouchControls& GetTouchControls();

@@ -23,3 +23,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void yorun_touch_release_all() {
 extern "C" EMSCRIPTEN_KEEPALIVE void yorun_touch_shown(int shown) {
     platform::GetTouchControls().SetShown(shown != 0);
 }
+
+// 1 when the player aims with the left thumb, as the settings say; the page asks while it shows its controls.
+extern "C" EMSCRIPTEN_KEEPALIVE int yorun_touch_left_handed() {
+    return platform::GetTouchControls().LeftHanded() ? 1 : 0;
+}
