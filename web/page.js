@@ -39,6 +39,19 @@
         ? document.documentElement.dataset.build : null;
     const ofThisBuild = (name) => (build ? name + '?build=' + build : name);
 
+    // The game's code compiles while it downloads (the page fetches it from the start), not once yorun.js
+    // has run. A code that cannot be compiled is reported as any file of the site that did not arrive.
+    const compiledCode = typeof WebAssembly.compileStreaming === 'function'
+        ? WebAssembly.compileStreaming(fetch(ofThisBuild('yorun.wasm'), {credentials: 'same-origin'})) : null;
+    function instantiateCode(imports, receive) {
+        compiledCode
+            .then((code) => WebAssembly.instantiate(code, imports).then((instance) => receive(instance, code)))
+            .catch((error) => setTimeout(() => {
+                throw new Error(`yorun.wasm could not be compiled: ${error.message || error}`);
+            }));
+        return {};
+    }
+
     // The classic game (?classic) is the game as it first was: it watches no replay handed to it.
     const params = new URLSearchParams(location.search);
     const classic = params.has('classic');
@@ -239,6 +252,7 @@
     window.Module = {
         canvas: canvas,
         locateFile: (name, prefix) => prefix + ofThisBuild(name),
+        instantiateWasm: compiledCode ? instantiateCode : undefined,
         arguments: args,
         showMessage: showMessage,
         takeFileTurn: takeFileTurn,
