@@ -14,6 +14,7 @@
 #include "game/replay/Replay.h"
 #include "platform/input/KeyCodes.h"
 #include "platform/system/HandedFiles.h"
+#include "support/ClickAt.h"
 #include "support/GameDriver.h"
 #include "support/PointingMouse.h"
 #include "support/PlayKeys.h"
@@ -161,16 +162,6 @@ TEST(RecordsScreen, AnOldRecordIsListedAndWatchedToItsScoreAndTheScreenComesBack
     unsetenv("XDG_DATA_HOME");
 }
 
-// Taps at a place of the picture, for a frame, and lets go.
-void TapAt(GameDriver& driver, testing_support::PointingMouse& mouse, int x, int y) {
-    mouse.x = x;
-    mouse.y = y;
-    mouse.down = true;
-    driver.Frame();
-    mouse.down = false;
-    driver.Frame();
-}
-
 TEST(RecordsScreen, ByTapsItOpensFromTheTitleChangesDifficultyWatchesTheChosenGameAndGoesBack) {
     testing_support::TemporaryDirectory home;
     setenv("XDG_DATA_HOME", home.Path().c_str(), 1);
@@ -188,29 +179,29 @@ TEST(RecordsScreen, ByTapsItOpensFromTheTitleChangesDifficultyWatchesTheChosenGa
         ASSERT_EQ(game.records.TopTen(DIFFICULTY_NORMAL).size(), 1u);
         driver.Frame();
         // The records link, in the middle of the line under the menu.
-        TapAt(driver, mouse, 410, 572);
+        testing_support::ClickAt(driver, mouse, 410, 572);
         ASSERT_TRUE(game.recordsScreen.IsOpen());
         EXPECT_FALSE(game.help.IsOpen());
         // Easy has no games: a tap where its first would be watches nothing.
-        TapAt(driver, mouse, 400, 150);
+        testing_support::ClickAt(driver, mouse, 400, 150);
         EXPECT_FALSE(game.player.IsPlaying());
-        TapAt(driver, mouse, 400, 75);
-        TapAt(driver, mouse, 400, 150 + 36);
+        testing_support::ClickAt(driver, mouse, 400, 75);
+        testing_support::ClickAt(driver, mouse, 400, 150 + 36);
         EXPECT_FALSE(game.player.IsPlaying()) << "no second game";
-        TapAt(driver, mouse, 400, 150);
+        testing_support::ClickAt(driver, mouse, 400, 150);
         ASSERT_TRUE(game.player.IsPlaying());
         while (game.player.IsPlaying() || driver.State().scene != SCENE_TITLE) {
             driver.Frame(GameDriver::kFrameSeconds, false);
         }
         EXPECT_EQ(driver.State().maxScore, game.records.TopTen(DIFFICULTY_NORMAL).front().maxScore);
         ASSERT_TRUE(game.recordsScreen.IsOpen());
-        TapAt(driver, mouse, 400, 565);
+        testing_support::ClickAt(driver, mouse, 400, 565);
         EXPECT_FALSE(game.recordsScreen.IsOpen());
         EXPECT_EQ(driver.State().scene, SCENE_TITLE);
         // The help link, at the line's left; a tap closes the card.
-        TapAt(driver, mouse, 250, 572);
+        testing_support::ClickAt(driver, mouse, 250, 572);
         ASSERT_TRUE(game.help.IsOpen());
-        TapAt(driver, mouse, 400, 300);
+        testing_support::ClickAt(driver, mouse, 400, 300);
         EXPECT_FALSE(game.help.IsOpen());
     }
     SetGameOptions(GameOptions{});

@@ -7,6 +7,7 @@
 #include "input/Input.h"
 #include "platform/input/KeyCodes.h"
 #include "sound/StreamPlayer.h"
+#include "support/ClickAt.h"
 #include "support/GameDriver.h"
 #include "support/PointingMouse.h"
 
@@ -14,6 +15,7 @@ using namespace Yorun;
 using platform::DIK_DOWN;
 using platform::DIK_RETURN;
 using platform::DIK_UP;
+using testing_support::ClickAt;
 using testing_support::GameDriver;
 
 namespace {
@@ -163,17 +165,6 @@ TEST_F(Title, ResetMenuGoesBackToTheMainMenuWithStartSelected) {
 }
 
 namespace {
-
-// Clicks (or taps) at a place of the picture, for a frame, and lets go.
-void ClickAt(GameDriver& driver, testing_support::PointingMouse& mouse, int x, int y) {
-    mouse.x = x;
-    mouse.y = y;
-    driver.Frame();
-    mouse.down = true;
-    driver.Frame();
-    mouse.down = false;
-    driver.Frame();
-}
 
 // The middle of a button, where a player taps it.
 int MiddleY(Corvane::CSpriteSet& button) {
