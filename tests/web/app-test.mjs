@@ -101,6 +101,9 @@ try {
     }, 90);
     await networkOff();
     const offline = kept ? await started(page) : null;
+    if (process.env.YORUN_SHOTS && offline) {
+        await page.screenshot({path: path.join(process.env.YORUN_SHOTS, 'installed-offline.png')});
+    }
     check(Boolean(kept) && Boolean(offline) && (await buildOf(page)) === firstBuild,
         'after one visit the page starts with no network', kept ? `build ${firstBuild}` : 'the site was not kept');
 

@@ -174,6 +174,9 @@ try {
     await sleep(4000);
     await aimAndFire(page, session, 'Red', 60, -30);
     const inPlay = (await canvasLook(page)).brightness;
+    if (process.env.YORUN_SHOTS) {
+        await page.screenshot({path: path.join(process.env.YORUN_SHOTS, 'touch-portrait-play.png')});
+    }
     await tapControl(page, session, 'Pause');
     const paused = await waitFor(async () => (await canvasLook(page)).brightness < inPlay * 0.6, 15);
     await tapControl(page, session, 'Pause');
