@@ -150,8 +150,8 @@ void CHelpCard::Draw(CNoticeArt& art, bool pauseOnFocusLoss, CKeyLabels& labels,
     const std::string setting = (byTouch ? std::string() : labels.First(Action::Options) + "  ") +
                                 "pause when the window loses focus: " + (pauseOnFocusLoss ? "ON" : "OFF");
     art.text.Draw(setting, 24.0f, 550.0f);
-    art.gold.Draw(byTouch ? std::string("tap to close") : labels.First(Action::Help) + " close", width - 24.0f,
-                  550.0f, 1.0f, CTextFont::Align::Right);
+    art.gold.Draw(byTouch ? std::string("tap to close") : labels.First(Action::Help) + " close",
+                  width - 24.0f, 550.0f, 1.0f, CTextFont::Align::Right);
 }
 
 void CHelpCard::DrawKeys(CNoticeArt& art, CKeyLabels& labels, bool byTouch) {
@@ -173,7 +173,8 @@ void CHelpCard::DrawKeys(CNoticeArt& art, CKeyLabels& labels, bool byTouch) {
 void CHelpCard::DrawColourRule(CNoticeArt& art, float left, float top, CKeyLabels& labels, bool byTouch) {
     art.Veil(left - 8.0f, top - 6.0f, left + 372.0f, top + 190.0f, 0.5f);
     art.gold.Draw("COLOUR", left, top);
-    art.text.Draw(byTouch ? "Each button looses its colour;" : "Each key looses its colour;", left, top + 26.0f);
+    art.text.Draw(byTouch ? "Each button looses its colour;" : "Each key looses its colour;", left,
+                  top + 26.0f);
     art.text.Draw("the wrong colour costs points.", left, top + 50.0f);
     for (int colour = 0; colour < 4; ++colour) {
         const float column = left + 4.0f + static_cast<float>(colour) * 92.0f;

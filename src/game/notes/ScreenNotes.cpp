@@ -23,11 +23,13 @@ float CentreX() {
 constexpr float kTitleLinksTop = 566.0f;
 constexpr const char* kTitleLinkGap = "    ";
 
-std::array<CScreenNotes::Link, 3> CScreenNotes::TitleLinks(CNoticeArt& art, CKeyLabels& labels, bool byTouch) {
+std::array<CScreenNotes::Link, 3> CScreenNotes::TitleLinks(CNoticeArt& art, CKeyLabels& labels,
+                                                           bool byTouch) {
     const auto named = [&labels, byTouch](Action action, const char* what) {
         return byTouch ? std::string(what) : labels.First(action) + " " + what;
     };
-    std::array<Link, 3> links = {Link{named(Action::Help, "how to play")}, Link{named(Action::Records, "records")},
+    std::array<Link, 3> links = {Link{named(Action::Help, "how to play")},
+                                 Link{named(Action::Records, "records")},
                                  Link{named(Action::Options, "options")}};
     const float gap = art.text.Width(kTitleLinkGap);
     float width = 2.0f * gap;
@@ -79,9 +81,10 @@ void CScreenNotes::DrawArrowSpeed(CNoticeArt& art, CKeyLabels& labels, bool byTo
     art.text.Draw(kSpeedNames[speed >= 0 && speed < 3 ? speed : 0], kLeft + 6 * CNoticeArt::kSmallAdvance,
                   526.0f);
     art.text.alpha = 0.7f;
-    art.text.Draw(byTouch ? std::string("Speed buttons to change")
-                          : labels.First(Action::SpeedOn) + " / " + labels.First(Action::SpeedBack) + " to change",
-                  kLeft, 552.0f);
+    art.text.Draw(
+        byTouch ? std::string("Speed buttons to change")
+                : labels.First(Action::SpeedOn) + " / " + labels.First(Action::SpeedBack) + " to change",
+        kLeft, 552.0f);
     art.text.alpha = 1.0f;
 }
 

@@ -170,9 +170,9 @@ void COptionsScreen::Draw(CNoticeArt& art, const CVolumeControl& settings, CKeyL
         font.alpha = 1.0f;
     }
     art.text.Draw(ByTouch() ? std::string("tap a row to change it, the volume left or right of its number")
-                            : labels.First(Action::AimUp) + "/" + labels.First(Action::AimDown) + " choose   " +
-                                  labels.First(Action::AimLeft) + "/" + labels.First(Action::AimRight) +
-                                  " change   Enter   Backspace back",
+                            : labels.First(Action::AimUp) + "/" + labels.First(Action::AimDown) +
+                                  " choose   " + labels.First(Action::AimLeft) + "/" +
+                                  labels.First(Action::AimRight) + " change   Enter   Backspace back",
                   width / 2.0f, height - 44.0f, 1.0f, Align::Centre);
 }
 
