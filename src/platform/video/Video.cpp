@@ -51,6 +51,10 @@ void ReportNoDisplay() {
 
 bool StartVideo() {
     if (videoState == 0) {
+        // In a page the frame loop hands the browser its thread at each animation frame (FrameGate). SDL's
+        // own hand-back after each picture shown would only delay the frame, through functions the page's
+        // build does not prepare for it. Only SDL's page backend reads this hint.
+        SDL_SetHint(SDL_HINT_EMSCRIPTEN_ASYNCIFY, "0");
         if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
             videoState = -1;
             PrintError("cannot open the display: %s", SDL_GetError());
