@@ -207,15 +207,37 @@
         }
         FS.writeFile(path, bytes);
         handedPath = path;
-        Module.ccall('yorun_hand_file', null, ['string'], [path]);
+        callGame('yorun_hand_file', path);
         canvas.focus();
+    }
+
+    // Calls a function the game exports, its strings put on the game's stack for the call and taken off
+    // after it. Not Module.ccall: a call made while the game's main waits in a sleep (most of the time) is
+    // run at once by ccall, but its stack and the runtime's hold are only given back once main has
+    // returned, so every key and touch would keep a few bytes of stack and the runtime could never end.
+    function callGame(name, ...values) {
+        const stack = Module.stackSave();
+        try {
+            const args = values.map((value) => {
+                if (typeof value !== 'string') {
+                    return value;
+                }
+                const size = Module.lengthBytesUTF8(value) + 1;
+                const where = Module.stackAlloc(size);
+                Module.stringToUTF8(value, where, size);
+                return where;
+            });
+            return Module['_' + name](...args);
+        } finally {
+            Module.stackRestore(stack);
+        }
     }
 
     // What each key types, so that the game calls its keys by their caps and a shortcut follows its label:
     // the whole layout where the browser tells it (the Keyboard API), and every key as it is pressed.
     function labelKey(place, typed) {
         if (running && !exited && typeof place === 'string' && typeof typed === 'string') {
-            Module.ccall('yorun_label_key', null, ['string', 'string'], [place, typed]);
+            callGame('yorun_label_key', place, typed);
         }
     }
 
@@ -256,6 +278,7 @@
         arguments: args,
         showMessage: showMessage,
         takeFileTurn: takeFileTurn,
+        callGame: callGame,
         print: (text) => console.log(text),
         printErr: (text) => console.error(text),
         preRun: [function () {
@@ -302,6 +325,9 @@
             }
         },
         onExit: function (status) {
+            if (exited) {
+                return;
+            }
             exited = true;
             letSleep();
             if (status !== 0) {

@@ -23,7 +23,8 @@
     // The controls held, by action name; each told to the game when it changes.
     const held = new Set();
     function ready() {
-        return window.Module && window.Module.calledRun && typeof window.Module._yorun_touch_control === 'function';
+        return window.Module && window.Module.calledRun && typeof window.Module._yorun_touch_control === 'function' &&
+            typeof window.Module.callGame === 'function';
     }
     function hold(action, down) {
         if (down === held.has(action)) {
@@ -35,13 +36,13 @@
             held.delete(action);
         }
         if (ready()) {
-            window.Module.ccall('yorun_touch_control', null, ['string', 'number'], [action, down ? 1 : 0]);
+            window.Module.callGame('yorun_touch_control', action, down ? 1 : 0);
         }
     }
     function releaseAll() {
         held.clear();
         if (ready()) {
-            window.Module.ccall('yorun_touch_release_all', null, [], []);
+            window.Module.callGame('yorun_touch_release_all');
         }
         endAim();
         for (const button of fire.querySelectorAll('button.held')) {
@@ -72,7 +73,7 @@
     // game still starting is told once it runs.
     function tellShown() {
         if (ready()) {
-            window.Module.ccall('yorun_touch_shown', null, ['number'], [shown ? 1 : 0]);
+            window.Module.callGame('yorun_touch_shown', shown ? 1 : 0);
         } else {
             setTimeout(tellShown, 250);
         }

@@ -9,6 +9,7 @@
 #include "game/GameCallbacks.h"
 #include "game/GameOptions.h"
 #include "game/replay/Records.h"
+#include "platform/system/ProgramEnd.h"
 #include "platform/system/Types.h"
 #include "platform/video/Video.h"
 #include "platform/video/Window.h"
@@ -78,5 +79,5 @@ int main(int argumentCount, char** arguments) {
     delete application;
 
     platform::ShutdownVideo();
-    return exitCode;
+    return platform::EndProgram(exitCode);
 }

@@ -1,7 +1,8 @@
 // The browser version in headless Chromium, served by a plain static server on a free loopback port: the
 // title draws, keys reach the game, sound runs at the device's rate; a game is played, paused when its tab
 // is hidden (its sound suspended meanwhile), and kept; a second tab that was open all along keeps its own
-// change without losing the first tab's game; the classic game does not count the time its tab was hidden;
+// change without losing the first tab's game, and a change made as a tab quits is kept once the page says the
+// game has closed; the classic game does not count the time its tab was hidden;
 // storage the browser refuses is said in the page; a golden replay chosen in the page plays to the checksums
 // the desktop build recorded, and a damaged one dropped on the page is refused with a message while the
 // game goes on.
@@ -276,7 +277,35 @@ try {
         secondVolume !== null && secondVolume < 8 && thirdVolume === secondVolume,
         'two tabs keep both their changes',
         `kept: ${stored.join(', ') || 'no game'}; volume ${thirdVolume} where the second tab chose ${secondVolume}`);
-    await Promise.all([second.close(), third.close(), page.close()]);
+
+    // The third tab lowers the volume and quits while the second holds the files' lock, so that the
+    // change still waits for its turn: the game waits for the turn as it closes, the page says it has
+    // closed, and the next tab finds the change kept.
+    await second.evaluate(() => new Promise((granted) => {
+        navigator.locks.request('yorun-kept-files', () => new Promise((resolve) => {
+            window.letFilesGo = resolve;
+            granted();
+        }));
+    }));
+    await third.bringToFront();
+    await third.keyboard.press('-');
+    await sleep(1500);
+    await third.keyboard.press('Escape');
+    await sleep(1500);
+    await second.evaluate(() => window.letFilesGo());
+    const closed = await waitFor(() => third.evaluate(() => {
+        const text = document.getElementById('message-text').textContent;
+        return /Yorun has closed/.test(text) ? text : null;
+    }), 30);
+    const fourth = await openPage(context, url);
+    await waitFor(() => titleShown(fourth), 90);
+    const afterQuit = volumeKept(await keptSettings(fourth));
+    const lateWrites = consoleLines.filter((line) => /written in time/.test(line));
+    check(Boolean(closed) && lateWrites.length === 0 && thirdVolume !== null && afterQuit !== null &&
+        afterQuit < thirdVolume,
+        'a change made just before quitting is kept', `${closed ? 'closed' : 'not closed'}; volume ${afterQuit} ` +
+        `after ${thirdVolume}${lateWrites.length > 0 ? '; ' + lateWrites.join(' ') : ''}`);
+    await Promise.all([second.close(), third.close(), fourth.close(), page.close()]);
 
     // The classic game does not pause, and does not count the time its tab was hidden either.
     page = await openPage(context, url + '?classic');
